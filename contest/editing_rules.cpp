@@ -1,0 +1,50 @@
+#include "contest/editing_rules.h"
+
+namespace pelikan {
+
+char ToUpperCp1250(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  if (b >= 'a' && b <= 'z') return static_cast<char>(b - 0x20);
+  // Windows-1250 puts most accented capitals 0x20 below their small letter;
+  // 0xF7 is the division sign, not a letter.
+  if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 0x20);
+  switch (b) {
+    case 0x9A: return static_cast<char>(0x8A);  // s caron
+    case 0x9C: return static_cast<char>(0x8C);  // s acute
+    case 0x9D: return static_cast<char>(0x8D);  // t caron
+    case 0x9E: return static_cast<char>(0x8E);  // z caron
+    case 0x9F: return static_cast<char>(0x8F);  // z acute
+    case 0xB3: return static_cast<char>(0xA3);  // l stroke
+    case 0xB9: return static_cast<char>(0xA5);  // a ogonek
+    case 0xBA: return static_cast<char>(0xAA);  // s cedilla
+    case 0xBE: return static_cast<char>(0xBC);  // l caron
+    case 0xBF: return static_cast<char>(0xAF);  // z dot above
+    default: return c;
+  }
+}
+
+std::string ToUpperCp1250(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = ToUpperCp1250(c);
+  return upper;
+}
+
+std::string TextAfterLeaving(int text1_index, std::string_view text) {
+  if (text1_index == kClubIndex && ClubIsEmptiedOnLeaving(text.size())) return {};
+  return IsUpperCasedOnLeaving(text1_index) ? ToUpperCp1250(text) : std::string(text);
+}
+
+bool RequiredTextsFilled(std::string_view callsign, std::string_view licence_year,
+                         std::string_view entrant_name, std::string_view street,
+                         std::string_view postal_code_and_place) {
+  return !callsign.empty() && !licence_year.empty() && !entrant_name.empty() &&
+         !street.empty() && !postal_code_and_place.empty();
+}
+
+bool IsReadyToConvert(const ContestData& data) {
+  return CategoryChosen(data.Category) &&
+         RequiredTextsFilled(data.Callsign, data.LicenceYear, data.EntrantName, data.Street,
+                             data.PostalCodeAndPlace);
+}
+
+}  // namespace pelikan

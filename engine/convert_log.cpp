@@ -1,0 +1,349 @@
+#include "engine/convert_log.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "contest/header.h"
+#include "engine/log_text.h"
+#include "engine/qso_register.h"
+
+namespace pelikan {
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kEndOfLog = "END-OF-LOG:";
+constexpr std::size_t kMinCallWidth = 6;
+constexpr std::size_t kMinReportWidth = 3;
+
+std::string_view TrimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool IsReport(std::string_view field) { return field == "599" || field == "59"; }
+
+void AppendBlanks(std::string& text, std::ptrdiff_t count) {
+  if (count > 0) text.append(static_cast<std::size_t>(count), ' ');
+}
+
+std::string Decimal(std::int64_t value) { return std::to_string(value); }
+
+// One run of the converter: the state that lives from the first line of the
+// log to the written file.
+class Conversion {
+ public:
+  explicit Conversion(const ContestData& data) : data_(data) {
+    CabrilloHeader header = ComposeHeader(data_);
+    OutputText = std::move(header.text);
+    score_offset_ = header.score_offset;
+    result_.result_list = std::move(header.list_lines);
+  }
+
+  // Handles one line of the log; false once the run has stopped.
+  bool HandleLine(std::string_view line);
+  ConversionResult Finish(const std::filesystem::path& output_dir, FileSystem& file_system);
+  ConversionResult Fail(ConversionFailure failure);
+
+ private:
+  std::string_view Field(int index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < LineFields.size()
+               ? std::string_view(LineFields[static_cast<std::size_t>(index)])
+               : std::string_view();
+  }
+  void HandleSoapbox(std::string_view line);
+  bool DetectLayout();
+  void ConvertContact();
+  void SettleModeTimeAndDate();
+  void RegisterQso(const std::string& call);
+
+  ContestData data_;
+  ConversionResult result_;
+  std::string OutputText;
+  std::size_t score_offset_ = 0;
+
+  std::string CurrentLine;
+  std::vector<std::string> LineFields;
+  // The column layout, fixed by the first line with a report field.
+  bool LayoutKnown = false;
+  int SentReportColumn = 0;
+  int ReceivedReportColumn = 0;
+  int MultiplierColumn = 0;
+  int CallColumn = 0;
+  std::string SentExchange;
+  // Carried from one contact to the next when a line yields none.
+  std::string CurrentMode;
+  std::string QsoTime;
+  int DateColumn = 0;
+  bool SoapboxSeen = false;
+  int RecordCount = 0;
+  QsoRegisters registers_;
+};
+
+bool Conversion::HandleLine(std::string_view line) {
+  const std::string_view trimmed = TrimBlanks(line);
+  if (trimmed.starts_with("Band") || trimmed.starts_with("----")) return true;
+  if (line.starts_with("SOAPBOX") && line.size() > 10) {
+    HandleSoapbox(line);
+    return true;
+  }
+  if (line.starts_with("QSO:")) line.remove_prefix(4);
+  CurrentLine.assign(line);
+  std::replace(CurrentLine.begin(), CurrentLine.end(), '\t', ' ');
+  if (CurrentLine.empty() || CurrentLine == " ") return true;
+  CurrentLine.assign(TrimBlanks(CurrentLine));
+  CollapseSpaces(CurrentLine);
+  SplitFields(CurrentLine, LineFields);
+  if (!LayoutKnown && !DetectLayout()) return true;
+  if (LineFields.size() < 8) return true;
+
+  ConvertContact();
+  if (RecordCount == kMaxRecords) return false;
+  ++RecordCount;
+  return true;
+}
+
+void Conversion::HandleSoapbox(std::string_view line) {
+  if (!SoapboxSeen) {
+    SoapboxSeen = true;
+    // The header always ends with a soapbox line; when the form's soapbox is
+    // empty that line is "SOAPBOX: " alone, and the log's lines replace it.
+    const std::size_t p = OutputText.rfind("SOAPBOX");
+    if (p != std::string::npos && OutputText.size() - p == std::string_view("SOAPBOX: \r\n").size()) {
+      OutputText.resize(p);
+    }
+  }
+  result_.result_list.emplace_back(line);
+  OutputText.append(line).append(kCrLf);
+}
+
+bool Conversion::DetectLayout() {
+  const auto report = std::find_if(LineFields.begin(), LineFields.end(),
+                                   [](const std::string& field) { return IsReport(field); });
+  if (report == LineFields.end()) return false;
+  // The columns are positional: whatever the neighbours of the first report
+  // hold, they are the call, the received report and the exchange.
+  const int i = static_cast<int>(report - LineFields.begin());
+  SentReportColumn = i;
+  ReceivedReportColumn = i + 1;
+  MultiplierColumn = i + 2;
+  CallColumn = i > 0 ? i - 1 : 0;
+  SentExchange = data_.LicenceYear;
+  LayoutKnown = true;
+  return true;
+}
+
+void Conversion::SettleModeTimeAndDate() {
+  if (Field(1) == "CW") {
+    CurrentMode = "CW";
+  } else if (Field(1) == "SSB" || Field(1) == "PH") {
+    CurrentMode = "PH";
+  } else {
+    for (int i = 0; i < CallColumn; ++i) {
+      const std::string_view field = Field(i);
+      if (field.ends_with("CW")) {
+        CurrentMode = "CW";
+      } else if (field.ends_with("SSB") || field.ends_with("PH")) {
+        CurrentMode = "PH";
+      }
+    }
+  }
+
+  if (LineFields[0].starts_with("80")) LineFields[0] = "3500";
+
+  for (int i = 0; i < CallColumn; ++i) {
+    const std::string_view field = Field(i);
+    if (field.size() >= 3 && field[2] == ':') {
+      QsoTime.clear();
+      std::copy_if(field.begin(), field.end(), std::back_inserter(QsoTime),
+                   [](char c) { return c != ':'; });
+    } else if (Field(0) == "QSO:" && Field(SentReportColumn - 2).size() == 4) {
+      QsoTime = Field(SentReportColumn - 2);
+    } else if (field.size() == 4) {
+      QsoTime = field;
+    }
+    if (field.size() > 5 && RecognizeDate(field)) DateColumn = i;
+  }
+
+  // Times written without a leading zero (7:45) or with seconds (06:01:30)
+  // become hhmm. A "QSO:" kept as a field is no time.
+  if (!QsoTime.empty() && QsoTime[0] >= '0' && QsoTime[0] <= '9') {
+    for (int i = 0; i < CallColumn; ++i) {
+      std::string_view field = Field(i);
+      if (field == "QSO:") continue;
+      const std::size_t colon = field.find(':');
+      if (colon == std::string_view::npos) continue;
+      field = field.substr(0, field.find(':', colon + 1));
+      QsoTime.clear();
+      std::copy_if(field.begin(), field.end(), std::back_inserter(QsoTime),
+                   [](char c) { return c != ':'; });
+      if (QsoTime.size() < 4) QsoTime.insert(0, 4 - QsoTime.size(), '0');
+      break;
+    }
+  }
+}
+
+void Conversion::ConvertContact() {
+  // Columns past the end of a short line read as empty fields.
+  const int widest = std::max({SentReportColumn, ReceivedReportColumn, MultiplierColumn, CallColumn});
+  if (LineFields.size() <= static_cast<std::size_t>(widest)) LineFields.resize(widest + 1);
+
+  SettleModeTimeAndDate();
+
+  std::string& own_call = data_.Callsign;
+  if (own_call.size() < kMinCallWidth) own_call.append(kMinCallWidth - own_call.size(), ' ');
+  std::string& call = LineFields[CallColumn];
+  if (call.size() < kMinCallWidth) call.append(kMinCallWidth - call.size(), ' ');
+  std::string& received_report = LineFields[ReceivedReportColumn];
+  if (received_report.size() < kMinReportWidth) {
+    received_report.insert(0, kMinReportWidth - received_report.size(), ' ');
+  }
+  // Both references may name one field; read them again after padding.
+  const std::string_view worked_call = LineFields[CallColumn];
+  const std::string_view report = LineFields[ReceivedReportColumn];
+  const std::string_view exchange = Field(MultiplierColumn);
+  const std::string_view date_field = Field(DateColumn);
+  const std::optional<std::string> date = RecognizeDate(date_field);
+  const bool cw = CurrentMode == "CW";
+
+  std::string common;
+  common.reserve(64);
+  common.append("QSO:  ").append(LineFields[0]).append(" ").append(CurrentMode).append(" ");
+  common.append(date ? std::string_view(*date) : date_field).append(" ").append(QsoTime);
+  common.append(" ").append(own_call);
+
+  std::string listing = common;
+  listing.append("     ").append(cw ? " 599" : "  59").append("  ").append(SentExchange);
+  listing.append("     ").append(worked_call);
+  AppendBlanks(listing, 13 - static_cast<std::ptrdiff_t>(worked_call.size()));
+  listing.append(report).append("  ").append(exchange);
+  result_.result_list.push_back(std::move(listing));
+
+  RegisterQso(LineFields[CallColumn]);
+
+  OutputText.append(common).append("       ").append(cw ? "599" : " 59").append("  ");
+  OutputText.append(SentExchange).append("     ").append(worked_call);
+  // At least one blank keeps a long report from merging with the call.
+  AppendBlanks(OutputText, std::max<std::ptrdiff_t>(1, 10 - static_cast<std::ptrdiff_t>(report.size())));
+  OutputText.append(report).append("  ").append(exchange).append(kCrLf);
+}
+
+void Conversion::RegisterQso(const std::string& call) {
+  const bool phone = CurrentMode == "PH";
+  QsoRegister& calls = phone ? registers_.PhCalls : registers_.CwCalls;
+  QsoRegister& multipliers = phone ? registers_.PhMultipliers : registers_.CwMultipliers;
+  if (!calls.Add(call)) result_.result_list.push_back(" DVOJNA ZVEZA Z  " + call);
+  multipliers.Add(Field(MultiplierColumn));
+}
+
+ConversionResult Conversion::Fail(ConversionFailure failure) {
+  result_.padded_callsign = data_.Callsign;
+  result_.record_count = RecordCount;
+  result_.failure = std::move(failure);
+  return std::move(result_);
+}
+
+ConversionResult Conversion::Finish(const std::filesystem::path& output_dir,
+                                    FileSystem& file_system) {
+  ConversionResult& r = result_;
+  r.padded_callsign = data_.Callsign;
+  r.record_count = RecordCount;
+  r.cw_contacts = static_cast<int>(registers_.CwCalls.size());
+  r.ph_contacts = static_cast<int>(registers_.PhCalls.size());
+  r.cw_multipliers = static_cast<int>(registers_.CwMultipliers.size());
+  r.ph_multipliers = static_cast<int>(registers_.PhMultipliers.size());
+  r.duplicates = RecordCount - (r.cw_contacts + r.ph_contacts);
+  const std::int64_t cw_points = 2 * std::int64_t{r.cw_contacts};
+  const std::int64_t total_points = cw_points + r.ph_contacts;
+  const std::int64_t total_multipliers = std::int64_t{r.cw_multipliers} + r.ph_multipliers;
+  r.claimed_score = total_points * total_multipliers;
+
+  std::vector<std::string>& list = r.result_list;
+  list.emplace_back(kEndOfLog);
+  list.emplace_back();
+  list.emplace_back();
+  list.push_back("V logu je  " + Decimal(RecordCount) + "  zapisov");
+  list.push_back("Dvojne zveze:  " + Decimal(r.duplicates) + " v bazi");
+  list.emplace_back();
+  list.push_back("CW zvez  " + Decimal(r.cw_contacts) + "    x    2   =   " + Decimal(cw_points) +
+                 " tock , " + Decimal(r.cw_multipliers) + "  CW mnoziteljev");
+  list.push_back("PH zvez  " + Decimal(r.ph_contacts) + "    x    1   =   " +
+                 Decimal(r.ph_contacts) + " tock , " + Decimal(r.ph_multipliers) +
+                 "  PH mnoziteljev");
+  list.emplace_back(62, '-');
+  list.push_back("Skupaj  " + Decimal(total_points) + "   tock   x     " +
+                 Decimal(total_multipliers) + " mnozilcev  =  " + Decimal(r.claimed_score) +
+                 "  tock");
+
+  r.output_path = output_dir / CabrilloFileName(data_.Callsign);
+  const std::string score = Decimal(r.claimed_score);
+  const std::string_view text = OutputText;
+  const std::array<std::string_view, 5> pieces = {text.substr(0, score_offset_), score,
+                                                  text.substr(score_offset_), kEndOfLog, kCrLf};
+  std::string error = WriteFileAtomically(file_system, r.output_path, pieces);
+  if (!error.empty()) {
+    r.failure = ConversionFailure{FailureKind::kCannotWriteFile, r.output_path, std::move(error)};
+    return std::move(r);
+  }
+  r.processed_message = RecordCount < 5
+                            ? "Obdelani so " + Decimal(RecordCount) + " zapisi"
+                            : "Obdelano je " + Decimal(RecordCount) + " zapisov";
+  return std::move(r);
+}
+
+}  // namespace
+
+std::string CabrilloFileName(std::string_view callsign) {
+  std::string name(TrimBlanks(callsign));
+  std::replace_if(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\' || c == '\0'; },
+                  '_');
+  return name + ".cbr";
+}
+
+ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
+                                const std::filesystem::path& output_dir, FileSystem& file_system) {
+  Conversion conversion(data);
+  LineSplitter splitter;
+  bool running = true;
+  auto on_line = [&](std::string_view line) {
+    if (running) running = conversion.HandleLine(line);
+  };
+  splitter.Feed(log, on_line);
+  splitter.Finish(on_line);
+  if (!running) return conversion.Fail({FailureKind::kTooManyContacts, {}, {}});
+  return conversion.Finish(output_dir, file_system);
+}
+
+ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
+                            const std::filesystem::path& output_dir, FileSystem& file_system) {
+  Conversion conversion(data);
+  const int fd = file_system.OpenForReading(log_path);
+  if (fd < 0) {
+    return conversion.Fail({FailureKind::kCannotReadLog, log_path, std::strerror(errno)});
+  }
+  LineSplitter splitter;
+  bool running = true;
+  auto on_line = [&](std::string_view line) {
+    if (running) running = conversion.HandleLine(line);
+  };
+  std::string buffer(1 << 16, '\0');
+  while (running) {
+    const ssize_t n = file_system.Read(fd, buffer.data(), buffer.size());
+    if (n < 0) {
+      const int error = errno;
+      file_system.Close(fd);
+      return conversion.Fail({FailureKind::kCannotReadLog, log_path, std::strerror(error)});
+    }
+    if (n == 0) break;
+    splitter.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)), on_line);
+  }
+  file_system.Close(fd);
+  splitter.Finish(on_line);
+  if (!running) return conversion.Fail({FailureKind::kTooManyContacts, {}, {}});
+  return conversion.Finish(output_dir, file_system);
+}
+
+}  // namespace pelikan

@@ -1,0 +1,76 @@
+#ifndef PELIKAN_ENGINE_CONVERT_LOG_H_
+#define PELIKAN_ENGINE_CONVERT_LOG_H_
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "contest/contest_data.h"
+#include "engine/file_system.h"
+
+namespace pelikan {
+
+// The most contact lines one conversion takes; the next one stops the run.
+inline constexpr int kMaxRecords = 32767;
+
+enum class FailureKind {
+  kCannotReadLog,     // the log could not be opened or read
+  kCannotWriteFile,   // the Cabrillo file could not be written
+  kTooManyContacts,   // the log holds more than kMaxRecords contact lines
+};
+
+struct ConversionFailure {
+  FailureKind kind;
+  std::filesystem::path path;  // the log, or the Cabrillo file
+  std::string reason;          // the system's words, empty for kTooManyContacts
+};
+
+// What a front end shows after a conversion. All texts are Windows-1250.
+struct ConversionResult {
+  // The result list: header echo, listing and duplicate lines, summary. A
+  // failed run keeps what had been added when it stopped.
+  std::vector<std::string> result_list;
+  // The processed-records message; empty when the run failed.
+  std::string processed_message;
+  // The callsign field as the conversion left it: padded with blanks to six
+  // characters once a contact has been converted.
+  std::string padded_callsign;
+  // The Cabrillo file, written or meant to be written.
+  std::filesystem::path output_path;
+
+  int record_count = 0;
+  int duplicates = 0;
+  int cw_contacts = 0;
+  int ph_contacts = 0;
+  int cw_multipliers = 0;
+  int ph_multipliers = 0;
+  std::int64_t claimed_score = 0;
+
+  std::optional<ConversionFailure> failure;
+  bool ok() const { return !failure.has_value(); }
+};
+
+// The file name of the Cabrillo file for a callsign: the callsign without
+// leading and trailing blanks, every "/" and "\" (and NUL) replaced by "_",
+// then ".cbr". S57X/P gives S57X_P.cbr; no callsign leads out of its folder.
+std::string CabrilloFileName(std::string_view callsign);
+
+// Converts the log at `log_path` with `data` as it stands, and writes the
+// Cabrillo file into `output_dir` atomically: on any failure no file is
+// written and an existing one stays as it was. Never throws for bad input or
+// a failing disk; the result says what happened.
+ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
+                            const std::filesystem::path& output_dir,
+                            FileSystem& file_system = SystemFileSystem());
+
+// The same for a log that is already in memory.
+ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
+                                const std::filesystem::path& output_dir,
+                                FileSystem& file_system = SystemFileSystem());
+
+}  // namespace pelikan
+
+#endif  // PELIKAN_ENGINE_CONVERT_LOG_H_

@@ -1,0 +1,80 @@
+#include "engine/log_text.h"
+
+#include <chrono>
+
+namespace pelikan {
+
+void CollapseSpaces(std::string& line) {
+  std::size_t out = 0;
+  for (std::size_t in = 0; in < line.size(); ++in) {
+    if (line[in] == ' ' && out > 0 && line[out - 1] == ' ') continue;
+    line[out++] = line[in];
+  }
+  line.resize(out);
+}
+
+void SplitFields(std::string_view line, std::vector<std::string>& fields) {
+  fields.clear();
+  if (line.empty()) return;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = line.find_first_of(" '", start);
+    fields.emplace_back(line.substr(start, end - start));
+    if (end == std::string_view::npos) return;
+    start = end + 1;
+  }
+}
+
+namespace {
+
+// Reads exactly the digits of `text`, 1 to 4 of them.
+std::optional<int> Number(std::string_view text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+std::optional<std::string> FormatDate(std::optional<int> year, std::optional<int> month,
+                                      std::optional<int> day) {
+  if (!year || !month || !day) return std::nullopt;
+  const std::chrono::year_month_day date{std::chrono::year{*year},
+                                         std::chrono::month{static_cast<unsigned>(*month)},
+                                         std::chrono::day{static_cast<unsigned>(*day)}};
+  if (!date.ok()) return std::nullopt;
+  std::string text = "0000-00-00";
+  auto put = [&text](std::size_t end, int value) {
+    for (std::size_t i = end; value > 0; --i, value /= 10) text[i] = static_cast<char>('0' + value % 10);
+  };
+  put(3, *year);
+  put(6, *month);
+  put(9, *day);
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::string> RecognizeDate(std::string_view text) {
+  if (text.size() == 10 && (text[4] == '-' || text[4] == '/') && text[7] == text[4]) {
+    return FormatDate(Number(text.substr(0, 4)), Number(text.substr(5, 2)),
+                      Number(text.substr(8, 2)));
+  }
+  if (text.size() == 10 && text[2] == '/' && text[5] == '/') {
+    return FormatDate(Number(text.substr(6, 4)), Number(text.substr(3, 2)),
+                      Number(text.substr(0, 2)));
+  }
+  if (text.ends_with('.')) text.remove_suffix(1);
+  const std::size_t first = text.find('.');
+  const std::size_t second = first == std::string_view::npos ? first : text.find('.', first + 1);
+  if (second == std::string_view::npos || first == 0 || first > 2 || second - first - 1 == 0 ||
+      second - first - 1 > 2 || text.size() - second - 1 != 4) {
+    return std::nullopt;
+  }
+  return FormatDate(Number(text.substr(second + 1)), Number(text.substr(first + 1, second - first - 1)),
+                    Number(text.substr(0, first)));
+}
+
+}  // namespace pelikan

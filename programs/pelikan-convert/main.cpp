@@ -1,0 +1,166 @@
+// pelikan-convert: the headless front end. Converts one log into a Cabrillo
+// file with the contest data given as options, for scripts and batch use.
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "contest/contest_data.h"
+#include "contest/editing_rules.h"
+#include "engine/convert_log.h"
+#include "window/text_codec.h"
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// One contest data field as a command-line option.
+struct FieldOption {
+  const char* name;
+  std::string pelikan::ContestData::*field;
+  int text1_index;  // -1 for the two combo boxes, which have no leaving rules
+  bool required;
+};
+
+constexpr std::array<FieldOption, 13> kFieldOptions = {{
+    {"callsign", &pelikan::ContestData::Callsign, 0, true},
+    {"contest", &pelikan::ContestData::ContestName, 1, false},
+    {"licence-year", &pelikan::ContestData::LicenceYear, 2, true},
+    {"category", &pelikan::ContestData::Category, -1, true},
+    {"category-overlay", &pelikan::ContestData::CategoryOverlay, -1, false},
+    {"team", &pelikan::ContestData::Team, 3, false},
+    {"club", &pelikan::ContestData::Club, 4, false},
+    {"operators", &pelikan::ContestData::Operators, 5, false},
+    {"name", &pelikan::ContestData::EntrantName, 6, true},
+    {"street", &pelikan::ContestData::Street, 7, true},
+    {"postal-code-and-place", &pelikan::ContestData::PostalCodeAndPlace, 8, true},
+    {"address-extra", &pelikan::ContestData::AddressExtra, 9, false},
+    {"soapbox", &pelikan::ContestData::Soapbox, 10, false},
+}};
+
+constexpr const char* kUsage =
+    "Usage: pelikan-convert [options] LOGFILE\n"
+    "Converts a contest log into a Cabrillo file named after the callsign.\n"
+    "\n"
+    "Contest data (each takes one text; * marks the required ones):\n"
+    "  --callsign TEXT               * own call sign (default \"S5\")\n"
+    "  --contest TEXT                  contest (default \"KV prvenstvo ZRS\")\n"
+    "  --licence-year TEXT           * licence year, the sent exchange\n"
+    "  --category TEXT               * category, e.g. \"SINGLE-OP 80M LOW CW\"\n"
+    "  --category-overlay TEXT         category overlay\n"
+    "  --team TEXT                     team\n"
+    "  --club TEXT                     club call sign\n"
+    "  --operators TEXT                operators, separated by commas\n"
+    "  --name TEXT                   * name\n"
+    "  --street TEXT                 * street and number\n"
+    "  --postal-code-and-place TEXT  * postal code and place\n"
+    "  --address-extra TEXT            a further address line\n"
+    "  --soapbox TEXT                  soapbox\n"
+    "\n"
+    "  --output-dir DIR                where the .cbr file goes (default: here)\n"
+    "  --help                          show this text\n"
+    "\n"
+    "The result list goes to standard output, the processed-records message to\n"
+    "standard error. Exit status: 0 done, 1 the conversion failed (no file\n"
+    "written), 2 wrong options or missing contest data.\n";
+
+int UsageError(const QString& message) {
+  std::fprintf(stderr, "pelikan-convert: %s\n%s", message.toLocal8Bit().constData(), kUsage);
+  return kExitUsage;
+}
+
+void PrintLine(std::FILE* stream, const std::string& cp1250) {
+  const QByteArray utf8 = pelikan::FromCp1250(cp1250).toUtf8();
+  std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stream);
+  std::fputc('\n', stream);
+}
+
+QString FailureMessage(const pelikan::ConversionFailure& failure, const QString& log_path) {
+  const QString path = QFile::decodeName(QByteArray::fromStdString(failure.path.string()));
+  const QString reason = QString::fromLocal8Bit(failure.reason);
+  switch (failure.kind) {
+    case pelikan::FailureKind::kCannotReadLog:
+      return QStringLiteral("cannot read the log %1: %2").arg(path, reason);
+    case pelikan::FailureKind::kCannotWriteFile:
+      return QStringLiteral("cannot write %1: %2; no file written").arg(path, reason);
+    case pelikan::FailureKind::kTooManyContacts:
+      return QStringLiteral("%1 holds more than %2 contacts; no file written")
+          .arg(log_path)
+          .arg(pelikan::kMaxRecords);
+  }
+  return {};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) {
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString argument = utf8.decode(QByteArrayView(argv[i]));
+    if (utf8.hasError()) {
+      return UsageError(QStringLiteral("argument %1 is not valid UTF-8").arg(i));
+    }
+    arguments << argument;
+  }
+
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const FieldOption& option : kFieldOptions) {
+    parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), {}, QStringLiteral("TEXT")));
+  }
+  const QCommandLineOption output_dir_option(QStringLiteral("output-dir"), {}, QStringLiteral("DIR"),
+                                             QStringLiteral("."));
+  const QCommandLineOption help_option(QStringLiteral("help"));
+  parser.addOption(output_dir_option);
+  parser.addOption(help_option);
+
+  if (!parser.parse(arguments)) return UsageError(parser.errorText());
+  if (parser.isSet(help_option)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() != 1) {
+    return UsageError(positional.isEmpty() ? QStringLiteral("no LOGFILE given")
+                                           : QStringLiteral("only one LOGFILE is taken"));
+  }
+  const QString log_path = positional.first();
+
+  pelikan::ContestData data;
+  QStringList missing;
+  for (const FieldOption& option : kFieldOptions) {
+    const QString name = QString::fromLatin1(option.name);
+    if (parser.isSet(name)) {
+      const std::string typed = pelikan::ToCp1250(parser.values(name).constLast());
+      data.*option.field =
+          option.text1_index < 0 ? typed : pelikan::TextAfterLeaving(option.text1_index, typed);
+    }
+    if (option.required && (data.*option.field).empty()) missing << QStringLiteral("--") + name;
+  }
+  if (!missing.isEmpty()) {
+    std::fprintf(stderr, "pelikan-convert: missing contest data: %s\n",
+                 missing.join(QStringLiteral(", ")).toLocal8Bit().constData());
+    return kExitUsage;
+  }
+
+  const pelikan::ConversionResult result = pelikan::ConvertLog(
+      QFile::encodeName(log_path).toStdString(), data,
+      QFile::encodeName(parser.value(output_dir_option)).toStdString());
+
+  for (const std::string& line : result.result_list) PrintLine(stdout, line);
+  std::fflush(stdout);
+  if (result.failure) {
+    std::fprintf(stderr, "pelikan-convert: %s\n",
+                 FailureMessage(*result.failure, log_path).toLocal8Bit().constData());
+    return kExitFailed;
+  }
+  PrintLine(stderr, result.processed_message);
+  return 0;
+}
