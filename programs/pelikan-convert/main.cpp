@@ -102,7 +102,7 @@ QString FailureMessage(const pelikan::ConversionFailure& failure, const QString&
 int main(int argc, char* argv[]) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) {
-    QStringDecoder utf8(QStringConverter::Utf8);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString argument = utf8.decode(QByteArrayView(argv[i]));
     if (utf8.hasError()) {
       return UsageError(QStringLiteral("argument %1 is not valid UTF-8").arg(i));

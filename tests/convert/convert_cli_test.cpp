@@ -1,0 +1,221 @@
+// pelikan-convert run as a script would run it.
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_dir.h"
+
+extern char** environ;
+
+namespace pelikan {
+namespace {
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using testing::CountEntries;
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the converter with `arguments`, in `folder`, optionally as the
+// unprivileged user "nobody" so that file permissions hold even for root.
+RunResult Converter(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+              bool unprivileged = false) {
+  std::vector<std::string> command;
+  if (unprivileged && ::geteuid() == 0) {
+    command = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+  }
+  command.push_back(PELIKAN_CONVERT);
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& part : command) argv.push_back(part.data());
+  argv.push_back(nullptr);
+
+  const std::string out_path = (folder / ".stdout").string();
+  const std::string err_path = (folder / ".stderr").string();
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+  pid_t pid = 0;
+  RunResult run;
+  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  run.out = ReadFile(out_path);
+  run.err = ReadFile(err_path);
+  std::filesystem::remove(out_path);
+  std::filesystem::remove(err_path);
+  return run;
+}
+
+const std::vector<std::string> kRequired = {
+    "--callsign", "s59aaa",   "--licence-year", "1985",        "--category", "SINGLE-OP 80M LOW CW",
+    "--name",     "Janez",    "--street",       "Ulica 1",     "--postal-code-and-place", "1000 Ljubljana"};
+
+std::vector<std::string> With(std::vector<std::string> extra, const std::string& log = "log.txt") {
+  std::vector<std::string> arguments = kRequired;
+  arguments.insert(arguments.end(), extra.begin(), extra.end());
+  arguments.push_back(log);
+  return arguments;
+}
+
+std::string LastLine(const std::string& text) {
+  const std::size_t end = text.find_last_not_of('\n');
+  const std::size_t start = text.rfind('\n', end);
+  return text.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+}
+
+constexpr const char* kContact = "80 CW 2007-03-04 06:01 S57BBB 599 599 1990";
+
+TEST(ConvertCliTest, EveryKindOfLineEndGivesTheSameFile) {
+  TempDir dir;
+  std::string expected;
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    SCOPED_TRACE(::testing::PrintToString(std::string(end)));
+    WriteFile(dir / "log.txt", std::string("Band Mode\r\n") + end + kContact + end + "SOAPBOX: sent" + end +
+                                   "80 SSB 2007-03-04 5:12 S5ZZ 59 57 1990");
+    const RunResult run = Converter(With({}), dir.path());
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string file = ReadFile(dir / "S59AAA.cbr");
+    EXPECT_THAT(file, EndsWith("QSO:  3500 PH 2007-03-04 0512 S59AAA        59  1985     S5ZZ          57  1990\r\n"
+                               "END-OF-LOG:\r\n"));
+    if (expected.empty()) expected = file;
+    EXPECT_EQ(file, expected);
+    EXPECT_EQ(LastLine(run.err), "Obdelani so 2 zapisi");
+  }
+}
+
+TEST(ConvertCliTest, TextCrossesTheCodePageBorder) {
+  TempDir dir;
+  const std::string soapbox("SOAPBOX: \x8a\x9a\xe8\xc8\x9e\x8e \x81\x98 \xff\t!", 22);  // incl. undefined bytes
+  WriteFile(dir / "log.txt", soapbox + "\r\n" + kContact + "\r\n");
+  const RunResult run = Converter(With({"--name", "Bo\xc5\xbeo \xe2\x82\xac \xe6\x97\xa5\xf0\x9f\x98\x80\x1a", "--club", "s5",
+                                  "--operators", "s51a,s52\xc4\x8d", "--team", "ab"}),
+                            dir.path());
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string file = ReadFile(dir / "S59AAA.cbr");
+  EXPECT_THAT(file, HasSubstr("\r\n" + soapbox + "\r\n")) << "log bytes reach the file unchanged";
+  EXPECT_THAT(file, HasSubstr("NAME: Bo\x9eo \x80 ??\x1a\r\n")) << "UTF-8 in, Windows-1250 out, ? for the rest";
+  EXPECT_THAT(file, HasSubstr("CALLSIGN: S59AAA\r\n"));
+  EXPECT_THAT(file, HasSubstr("CONTEST: KV prvenstvo ZRS\r\n")) << "not given, not left";
+  EXPECT_THAT(file, HasSubstr("CLUB: \r\n"));
+  EXPECT_THAT(file, HasSubstr("TEAM: AB\r\n"));
+  EXPECT_THAT(file, HasSubstr("OPERATORS: S51A,S52\xc8\r\n"));
+  EXPECT_THAT(run.out, HasSubstr("SOAPBOX: \xc5\xa0\xc5\xa1\xc4\x8d\xc4\x8c\xc5\xbe\xc5\xbd"))
+      << "the list is printed in UTF-8";
+  EXPECT_THAT(run.out, StartsWith("START-OF-LOG: Beta 2.2\nCREATED-BY: PELIKAN by QAZMIX\nCALLSIGN: S59AAA\n"));
+}
+
+TEST(ConvertCliTest, PortableCallsignAndOutputFolder) {
+  TempDir dir;
+  WriteFile(dir / "log.txt", kContact);
+  std::filesystem::create_directory(dir / "out");
+  std::vector<std::string> arguments = With({"--output-dir", "out", "--callsign", "s57x/p"});
+  const RunResult run = Converter(arguments, dir.path());
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(ReadFile(dir / "out" / "S57X_P.cbr"), HasSubstr("CALLSIGN: S57X/P\r\n"));
+}
+
+TEST(ConvertCliTest, OverflowLeavesTheOldFile) {
+  TempDir dir;
+  std::string log;
+  for (int i = 0; i <= 32767; ++i) log += "80 CW 2007-03-04 0601 S5" + std::to_string(i) + " 599 599 1\n";
+  WriteFile(dir / "log.txt", log);
+  WriteFile(dir / "S59AAA.cbr", "old");
+  const RunResult run = Converter(With({}), dir.path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "pelikan-convert: log.txt holds more than 32767 contacts; no file written\n");
+  EXPECT_EQ(ReadFile(dir / "S59AAA.cbr"), "old");
+  EXPECT_EQ(CountEntries(dir.path()), 2);
+}
+
+TEST(ConvertCliTest, UnwritableFolderAndUnreadableLog) {
+  TempDir dir;
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::all);  // let nobody in
+  std::filesystem::create_directory(dir / "locked");
+  std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all |
+                                                   std::filesystem::perms::group_read |
+                                                   std::filesystem::perms::group_exec |
+                                                   std::filesystem::perms::others_read |
+                                                   std::filesystem::perms::others_exec);
+  WriteFile(dir / "log.txt", kContact);
+  std::filesystem::permissions(dir / "log.txt", std::filesystem::perms::all);
+
+  RunResult run = Converter(With({"--output-dir", "locked"}), dir.path(), /*unprivileged=*/true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "pelikan-convert: cannot write locked/S59AAA.cbr: Permission denied; no file written\n");
+  EXPECT_EQ(CountEntries(dir / "locked"), 0);
+
+  std::filesystem::permissions(dir / "log.txt", std::filesystem::perms::none);
+  run = Converter(With({}), dir.path(), /*unprivileged=*/true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "pelikan-convert: cannot read the log log.txt: Permission denied\n");
+  EXPECT_FALSE(std::filesystem::exists(dir / "S59AAA.cbr"));
+  EXPECT_THAT(run.out, ::testing::Not(HasSubstr("QSO:"))) << "nothing was converted";
+}
+
+struct UsageRow {
+  const char* name;
+  std::vector<std::string> arguments;
+  const char* message;
+};
+
+class ConvertCliUsageTest : public ::testing::TestWithParam<UsageRow> {};
+
+TEST_P(ConvertCliUsageTest, ExitsTwoWithAMessage) {
+  TempDir dir;
+  WriteFile(dir / "log.txt", kContact);
+  const RunResult run = Converter(GetParam().arguments, dir.path());
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr(GetParam().message));
+  EXPECT_EQ(CountEntries(dir.path()), 1) << "no file written";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ConvertCliUsageTest,
+    ::testing::Values(
+        UsageRow{"nothing_given", {"log.txt"},
+                 "missing contest data: --licence-year, --category, --name, --street, --postal-code-and-place"},
+        UsageRow{"empty_callsign", With({"--callsign", ""}), "missing contest data: --callsign\n"},
+        UsageRow{"no_log", kRequired, "no LOGFILE given"},
+        UsageRow{"two_logs", With({"other.txt"}), "only one LOGFILE"},
+        UsageRow{"unknown_option", With({"--colour", "red"}), "Unknown option 'colour'"},
+        UsageRow{"missing_value", {"log.txt", "--soapbox"}, "Missing value after '--soapbox'"},
+        UsageRow{"not_utf8", With({"--name", "\xe8\x9a"}), "is not valid UTF-8"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConvertCliTest, HelpAndLongValues) {
+  TempDir dir;
+  RunResult run = Converter({"--help"}, dir.path());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_THAT(run.out, StartsWith("Usage: pelikan-convert [options] LOGFILE\n"));
+
+  WriteFile(dir / "log.txt", kContact);
+  const std::string long_value(100000, 'x');
+  run = Converter(With({"--soapbox", long_value}), dir.path());
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(ReadFile(dir / "S59AAA.cbr"), HasSubstr("SOAPBOX: " + long_value + "\r\n"));
+}
+
+}  // namespace
+}  // namespace pelikan
