@@ -36,11 +36,17 @@ std::string Decimal(std::int64_t value) { return std::to_string(value); }
 // log to the written file.
 class Conversion {
  public:
-  explicit Conversion(const ContestData& data) : data_(data) {
+  // `log_size`, when known, lets the output grow without copying.
+  Conversion(const ContestData& data, std::size_t log_size) : data_(data) {
     CabrilloHeader header = ComposeHeader(data_);
     OutputText = std::move(header.text);
     score_offset_ = header.score_offset;
     result_.result_list = std::move(header.list_lines);
+    // A QSO line is about as long as its log line; a wrong file of gigabytes
+    // must not make us reserve as much.
+    constexpr std::size_t kMaxReserve = std::size_t{64} << 20;
+    OutputText.reserve(OutputText.size() + std::min(log_size + log_size / 2, kMaxReserve));
+    result_.result_list.reserve(std::min(log_size, kMaxReserve) / 40);
   }
 
   // Handles one line of the log; false once the run has stopped.
@@ -78,6 +84,7 @@ class Conversion {
   std::string CurrentMode;
   std::string QsoTime;
   int DateColumn = 0;
+  std::optional<std::string> date_;  // the date of this line, as written
   bool SoapboxSeen = false;
   int RecordCount = 0;
   QsoRegisters registers_;
@@ -91,11 +98,8 @@ bool Conversion::HandleLine(std::string_view line) {
     return true;
   }
   if (line.starts_with("QSO:")) line.remove_prefix(4);
-  CurrentLine.assign(line);
-  std::replace(CurrentLine.begin(), CurrentLine.end(), '\t', ' ');
-  if (CurrentLine.empty() || CurrentLine == " ") return true;
-  CurrentLine.assign(TrimBlanks(CurrentLine));
-  CollapseSpaces(CurrentLine);
+  if (line.empty() || (line.size() == 1 && (line[0] == ' ' || line[0] == '\t'))) return true;
+  CollapseSpaces(line, CurrentLine);
   SplitFields(CurrentLine, LineFields);
   if (!LayoutKnown && !DetectLayout()) return true;
   if (LineFields.size() < 8) return true;
@@ -165,7 +169,12 @@ void Conversion::SettleModeTimeAndDate() {
     } else if (field.size() == 4) {
       QsoTime = field;
     }
-    if (field.size() > 5 && RecognizeDate(field)) DateColumn = i;
+    if (field.size() > 5) {
+      if (std::optional<std::string> date = RecognizeDate(field)) {
+        DateColumn = i;
+        date_ = std::move(date);
+      }
+    }
   }
 
   // Times written without a leading zero (7:45) or with seconds (06:01:30)
@@ -191,6 +200,7 @@ void Conversion::ConvertContact() {
   const int widest = std::max({SentReportColumn, ReceivedReportColumn, MultiplierColumn, CallColumn});
   if (LineFields.size() <= static_cast<std::size_t>(widest)) LineFields.resize(widest + 1);
 
+  date_.reset();
   SettleModeTimeAndDate();
 
   std::string& own_call = data_.Callsign;
@@ -206,16 +216,18 @@ void Conversion::ConvertContact() {
   const std::string_view report = LineFields[ReceivedReportColumn];
   const std::string_view exchange = Field(MultiplierColumn);
   const std::string_view date_field = Field(DateColumn);
-  const std::optional<std::string> date = RecognizeDate(date_field);
+  // The date was recognised in the scan when this line set DateColumn.
+  if (!date_) date_ = RecognizeDate(date_field);
   const bool cw = CurrentMode == "CW";
 
-  std::string common;
-  common.reserve(64);
-  common.append("QSO:  ").append(LineFields[0]).append(" ").append(CurrentMode).append(" ");
-  common.append(date ? std::string_view(*date) : date_field).append(" ").append(QsoTime);
-  common.append(" ").append(own_call);
-
-  std::string listing = common;
+  // The QSO line and the listing line share everything up to the own call;
+  // that part goes to the output at once.
+  std::string listing;
+  listing.reserve(96);
+  listing.append("QSO:  ").append(LineFields[0]).append(" ").append(CurrentMode).append(" ");
+  listing.append(date_ ? std::string_view(*date_) : date_field).append(" ").append(QsoTime);
+  listing.append(" ").append(own_call);
+  OutputText.append(listing);
   listing.append("     ").append(cw ? " 599" : "  59").append("  ").append(SentExchange);
   listing.append("     ").append(worked_call);
   AppendBlanks(listing, 13 - static_cast<std::ptrdiff_t>(worked_call.size()));
@@ -224,7 +236,7 @@ void Conversion::ConvertContact() {
 
   RegisterQso(LineFields[CallColumn]);
 
-  OutputText.append(common).append("       ").append(cw ? "599" : " 59").append("  ");
+  OutputText.append("       ").append(cw ? "599" : " 59").append("  ");
   OutputText.append(SentExchange).append("     ").append(worked_call);
   // At least one blank keeps a long report from merging with the call.
   AppendBlanks(OutputText, std::max<std::ptrdiff_t>(1, 10 - static_cast<std::ptrdiff_t>(report.size())));
@@ -305,7 +317,7 @@ std::string CabrilloFileName(std::string_view callsign) {
 
 ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
                                 const std::filesystem::path& output_dir, FileSystem& file_system) {
-  Conversion conversion(data);
+  Conversion conversion(data, log.size());
   LineSplitter splitter;
   bool running = true;
   auto on_line = [&](std::string_view line) {
@@ -319,7 +331,9 @@ ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
 
 ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
                             const std::filesystem::path& output_dir, FileSystem& file_system) {
-  Conversion conversion(data);
+  std::error_code ignored;
+  const std::uintmax_t size = std::filesystem::file_size(log_path, ignored);
+  Conversion conversion(data, size == static_cast<std::uintmax_t>(-1) ? 0 : size);
   const int fd = file_system.OpenForReading(log_path);
   if (fd < 0) {
     return conversion.Fail({FailureKind::kCannotReadLog, log_path, std::strerror(errno)});

@@ -4,25 +4,41 @@
 
 namespace pelikan {
 
-void CollapseSpaces(std::string& line) {
-  std::size_t out = 0;
-  for (std::size_t in = 0; in < line.size(); ++in) {
-    if (line[in] == ' ' && out > 0 && line[out - 1] == ' ') continue;
-    line[out++] = line[in];
+void CollapseSpaces(std::string_view line, std::string& out) {
+  out.resize(line.size());
+  std::size_t n = 0;
+  for (char c : line) {
+    if (c == '\t') c = ' ';
+    if (c == ' ' && (n == 0 || out[n - 1] == ' ')) continue;
+    out[n++] = c;
   }
-  line.resize(out);
+  if (n > 0 && out[n - 1] == ' ') --n;
+  out.resize(n);
 }
 
 void SplitFields(std::string_view line, std::vector<std::string>& fields) {
-  fields.clear();
-  if (line.empty()) return;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t end = line.find_first_of(" '", start);
-    fields.emplace_back(line.substr(start, end - start));
-    if (end == std::string_view::npos) return;
-    start = end + 1;
+  std::size_t count = 0;
+  auto put = [&](std::string_view field) {
+    if (count < fields.size()) {
+      fields[count].assign(field);
+    } else {
+      fields.emplace_back(field);
+    }
+    ++count;
+  };
+  if (!line.empty()) {
+    // A plain loop: find_first_of would search its two-character set anew
+    // for every byte.
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      if (line[i] == ' ' || line[i] == '\'') {
+        put(line.substr(start, i - start));
+        start = i + 1;
+      }
+    }
+    put(line.substr(start));
   }
+  fields.resize(count);
 }
 
 namespace {

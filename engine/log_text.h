@@ -8,14 +8,15 @@
 
 namespace pelikan {
 
-// Turns every run of two or more blanks in `line` into one blank. Tabs and
-// other characters are left alone.
-void CollapseSpaces(std::string& line);
+// Normalises a candidate contact line into `out` in one pass: every tab
+// becomes a blank, the blanks at both ends go, and every run of two or more
+// blanks becomes one. Other characters are copied unchanged.
+void CollapseSpaces(std::string_view line, std::string& out);
 
 // Splits a normalised contact line into fields. Every blank and every
 // apostrophe is a separator of its own, so two separators side by side
 // yield an empty field between them; empty fields are kept. The empty line
-// yields no fields at all.
+// yields no fields at all. The strings already in `fields` are reused.
 void SplitFields(std::string_view line, std::vector<std::string>& fields);
 
 // Recognises a log date and returns it as "yyyy-mm-dd". Accepted forms, and
@@ -48,8 +49,9 @@ void LineSplitter::Feed(std::string_view chunk, OnLine&& on_line) {
     after_cr_ = false;
   }
   while (start < chunk.size()) {
-    const std::size_t end = chunk.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
+    std::size_t end = start;
+    while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n') ++end;
+    if (end == chunk.size()) {
       pending_.append(chunk.substr(start));
       return;
     }

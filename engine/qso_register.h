@@ -2,10 +2,9 @@
 #define PELIKAN_ENGINE_QSO_REGISTER_H_
 
 #include <cstddef>
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace pelikan {
@@ -20,21 +19,25 @@ class QsoRegister {
   // was stored.
   bool Add(std::string_view value);
   bool Contains(std::string_view value) const;
-  std::size_t size() const { return order_.size(); }
+  std::size_t size() const { return entries_.size(); }
   // The entries in first-seen order.
-  const std::vector<const std::string*>& entries() const { return order_; }
+  const std::vector<std::string>& entries() const { return entries_; }
 
  private:
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-      return std::hash<std::string_view>{}(text);
-    }
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::uint32_t entry = 0;  // index into entries_ plus one; 0 is a free slot
   };
-  // Node-based, so the strings stay where they are and order_ can point at
-  // them.
-  std::unordered_set<std::string, Hash, std::equal_to<>> index_;
-  std::vector<const std::string*> order_;
+  // The slot that holds `value`, or the free slot where it belongs.
+  std::size_t Find(std::string_view value, std::uint32_t hash) const;
+  void Grow();
+
+  std::vector<std::string> entries_;
+  // Open addressing with linear probing over a power-of-two table kept at
+  // most half full. Hand-written because std::unordered_set allocates a
+  // node per entry and rehashes by chasing them, which made the registers
+  // the largest cost of a conversion.
+  std::vector<Slot> slots_;
 };
 
 // The four registers of one conversion: calls and multiplier keys per mode.

@@ -10,22 +10,18 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(CollapseSpacesTest, RunsOfBlanksBecomeOne) {
-  std::string line = "one  two   three";
-  CollapseSpaces(line);
-  EXPECT_EQ(line, "one two three");
+std::string Collapsed(std::string_view line) {
+  std::string out = "left over from the line before";
+  CollapseSpaces(line, out);
+  return out;
+}
 
-  line = "a b c";
-  CollapseSpaces(line);
-  EXPECT_EQ(line, "a b c");
-
-  line = "x     ";
-  CollapseSpaces(line);
-  EXPECT_EQ(line, "x ");
-
-  line = "tab\t\tstays";
-  CollapseSpaces(line);
-  EXPECT_EQ(line, "tab\t\tstays");
+TEST(CollapseSpacesTest, TabsBlanksAndRuns) {
+  EXPECT_EQ(Collapsed("one  two   three"), "one two three");
+  EXPECT_EQ(Collapsed("a b c"), "a b c");
+  EXPECT_EQ(Collapsed("  \t80\tCW \t 599\t\t"), "80 CW 599");
+  EXPECT_EQ(Collapsed(" \t "), "");
+  EXPECT_EQ(Collapsed(std::string_view("x\vy\0z", 5)), std::string("x\vy\0z", 5)) << "only tabs count as blanks";
 }
 
 TEST(SplitFieldsTest, BlanksAndEveryApostropheSeparate) {

@@ -1,0 +1,51 @@
+// One whole conversion: read the log, convert, summary, file written.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/convert_log.h"
+#include "tests/support/temp_dir.h"
+
+namespace pelikan {
+namespace {
+
+// A log as a logging program prints it: both modes, a distinct call per
+// contact, a few hundred multipliers.
+std::string GenerateLog(int contacts) {
+  std::string log = "Band  Mode  Date        Time   Call      Snt  Rcv  Exch\r\n"
+                    "-------------------------------------------------------\r\n";
+  for (int i = 0; i < contacts; ++i) {
+    const bool cw = i % 3 != 0;
+    log += "QSO: 80\t";
+    log += cw ? "CW" : "SSB";
+    log += "\t2007-03-04\t0";
+    log += std::to_string(7 + i % 3) + ":" + std::to_string(10 + i % 50) + "\tS5" + std::to_string(i);
+    log += cw ? "\t599\t599\t" : "\t59\t59\t";
+    log += std::to_string(1950 + i % 300) + "\r\n";
+  }
+  return log;
+}
+
+void BM_ConvertLog(benchmark::State& state) {
+  const int contacts = static_cast<int>(state.range(0));
+  testing::TempDir dir;
+  testing::WriteFile(dir / "log.txt", GenerateLog(contacts));
+  ContestData data;
+  data.Callsign = "S59AAA";
+  data.LicenceYear = "1985";
+  for (auto _ : state) {
+    ConversionResult result = ConvertLog(dir / "log.txt", data, dir.path());
+    if (!result.ok() || result.record_count != contacts) state.SkipWithError("conversion failed");
+    benchmark::DoNotOptimize(result);
+  }
+  state.SetItemsProcessed(state.iterations() * contacts);
+  state.SetComplexityN(contacts);
+}
+BENCHMARK(BM_ConvertLog)->Arg(1000)->Arg(8000)->Arg(kMaxRecords)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+}  // namespace
+}  // namespace pelikan
+
+BENCHMARK_MAIN();
