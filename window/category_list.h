@@ -1,0 +1,29 @@
+#ifndef PELIKAN_WINDOW_CATEGORY_LIST_H_
+#define PELIKAN_WINDOW_CATEGORY_LIST_H_
+
+#include <QString>
+#include <QStringList>
+
+namespace pelikan {
+
+// The files beside the program that fill the two category combo boxes.
+inline constexpr char kCategoryListFile[] = "category.pod";
+inline constexpr char kOverlayListFile[] = "category1.pod";
+
+// One category list file as read: its entries, or why it could not be read.
+struct CategoryList {
+  QStringList entries;
+  QString error;  // the system's reason; empty when the file was read
+};
+
+// Reads a category list: Windows-1250 text, one entry per line. CR LF, a
+// lone CR and a lone LF each end a line, the same as in a log; the line end
+// is not part of the entry and the last line needs none. Every line is an
+// entry exactly as it stands: blanks stay, an empty line gives an empty
+// entry, order and duplicates are kept. A file that cannot be opened or
+// read gives no entries at all and the reason in `error`.
+CategoryList ReadCategoryList(const QString& path);
+
+}  // namespace pelikan
+
+#endif  // PELIKAN_WINDOW_CATEGORY_LIST_H_

@@ -1,0 +1,432 @@
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStringListModel>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+#include "engine/convert_log.h"
+#include "window/category_list.h"
+#include "window/controls.h"
+#include "window/text_codec.h"
+
+#include "window/pelikan_icon.xpm"
+
+namespace pelikan {
+namespace {
+
+// Positions and sizes are kept in twips, the unit the layout was drawn in;
+// at 96 dots per inch a pixel is 15 twips, and Qt scales these
+// device-independent pixels on screens of other densities.
+constexpr int kTwipsPerPixel = 15;
+constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+QRect Twips(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+constexpr int kClientWidth = 15165;
+constexpr int kClientHeight = 8385;
+
+const QString kMakeCaption = QStringLiteral("Izdelaj CBR");
+const QString kExitCaption = QStringLiteral("KONEC");
+const QString kMessageTitle = QStringLiteral("Pelikan");
+
+// Rows of the contest data frame, top to bottom, which is also the tab
+// order. The input box of row k stands at 360 + 480 k twips, its label 120
+// twips lower.
+struct Row {
+  bool combo;
+  int index;        // in Text1, or in Combo1 for a combo box
+  int label_index;  // in Label1
+  int label_width;  // twips
+  const char16_t* caption;
+  const char16_t* tip;
+};
+
+constexpr std::array<Row, 13> kRows = {{
+    {false, 0, 0, 855, u"Znak *", nullptr},
+    {false, 1, 1, 735, u"Contest *", nullptr},
+    {false, 2, 2, 1095, u"Licence-year *", nullptr},
+    {true, 0, 3, 855, u"Kategorija *", nullptr},
+    {true, 1, 5, 1335, u"Kategorija-overlay", nullptr},
+    {false, 3, 6, 1095, u"Ekipa", nullptr},
+    {false, 4, 7, 855, u"Klub", u"Vpiši cel znak kluba, naveden v klubski prijavi"},
+    {false, 5, 8, 855, u"Operatorji", u"Več opratorjev loči z vejico brez presledkov"},
+    {false, 6, 9, 855, u"Ime *", nullptr},
+    {false, 7, 10, 1935, u"Ulica in št. *", u"ločeno s presledkom"},
+    {false, 8, 11, 1455, u"Poštna št. in kraj *", u"ločeno s presledkom"},
+    {false, 9, 12, 855, u"Address", nullptr},
+    {false, 10, 13, 855, u"Soapbox", nullptr},
+}};
+
+// The ContestData field behind each Text1 and Combo1 index.
+constexpr std::array<std::string ContestData::*, kText1Count> kText1Fields = {
+    &ContestData::Callsign,    &ContestData::ContestName,        &ContestData::LicenceYear,
+    &ContestData::Team,        &ContestData::Club,               &ContestData::Operators,
+    &ContestData::EntrantName, &ContestData::Street,             &ContestData::PostalCodeAndPlace,
+    &ContestData::AddressExtra, &ContestData::Soapbox,
+};
+constexpr std::array<std::string ContestData::*, 2> kCombo1Fields = {
+    &ContestData::Category, &ContestData::CategoryOverlay};
+
+constexpr int kRequiredText1[] = {0, 2, 6, 7, 8};
+
+QString ControlName(const char* array, int index) {
+  return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+std::filesystem::path ToPath(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString FromPath(const std::filesystem::path& path) {
+  return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path.native())));
+}
+
+QString FailureMessage(const ConversionFailure& failure, const QString& log_path) {
+  const QString reason = QString::fromLocal8Bit(failure.reason);
+  switch (failure.kind) {
+    case FailureKind::kCannotReadLog:
+      return QStringLiteral("Dnevnika %1 ni mogoče prebrati:\n%2.\n\nDatoteka CBR ni bila zapisana.")
+          .arg(FromPath(failure.path), reason);
+    case FailureKind::kCannotWriteFile:
+      return QStringLiteral(
+                 "Datoteke %1 ni mogoče zapisati:\n%2.\n\n"
+                 "Datoteka CBR ni bila zapisana; obstoječa datoteka je ostala nespremenjena.")
+          .arg(FromPath(failure.path), reason);
+    case FailureKind::kTooManyContacts:
+      return QStringLiteral("Dnevnik %1 ima več kot %2 zvez.\n\nDatoteka CBR ni bila zapisana.")
+          .arg(QDir::toNativeSeparators(log_path))
+          .arg(kMaxRecords);
+  }
+  return {};
+}
+
+// The busy pointer for as long as the conversion runs.
+class BusyPointer {
+ public:
+  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+}  // namespace
+
+QIcon ProgramIcon() { return QIcon(QPixmap(pelikan_icon_xpm)); }
+
+Form1::Form1(QString program_folder, Desktop& desktop, FileSystem& file_system)
+    : program_folder_(program_folder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                               : std::move(program_folder)),
+      desktop_(desktop),
+      file_system_(file_system) {
+  CreateControls();
+  FormLoad();
+  // Connected only now: the start texts and the filled lists raise no
+  // change events, so both readiness flags start false.
+  ConnectHandlers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Pelikan Write by QAZMIX 07"));
+  setWindowIcon(ProgramIcon());
+  setFixedSize(Px(kClientWidth), Px(kClientHeight));
+
+  Frame1 = new QGroupBox(QStringLiteral("Podatki o tekmovanju"), this);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setGeometry(Twips(120, 120, 4695, 6615));
+
+  const ContestData start;
+  for (std::size_t k = 0; k < kRows.size(); ++k) {
+    const Row& row = kRows[k];
+    const int top = 360 + 480 * static_cast<int>(k);
+    if (row.combo) {
+      auto* combo = new ComboBox(Frame1);
+      combo->setObjectName(ControlName("Combo1", row.index));
+      combo->setGeometry(Twips(360, top, 2055, 315));
+      Combo1[row.index] = combo;
+    } else {
+      auto* text = new TextBox(Frame1);
+      text->setObjectName(ControlName("Text1", row.index));
+      text->setGeometry(Twips(360, top, 2055, 375));
+      text->setText(FromCp1250(start.*kText1Fields[row.index]));
+      Text1[row.index] = text;
+    }
+
+    auto* label = new QLabel(QString::fromUtf16(row.caption), Frame1);
+    label->setObjectName(ControlName("Label1", row.label_index));
+    if (row.tip) label->setToolTip(QString::fromUtf16(row.tip));
+    // The widths were drawn for an 8-point dialog font; a caption that needs
+    // more in this platform's font may use the frame up to its inner edge.
+    const QRect drawn = Twips(2640, top + 120, row.label_width, 255);
+    const int room = Frame1->width() - Frame1->contentsMargins().right() - drawn.left();
+    label->setGeometry(drawn.adjusted(
+        0, 0, std::clamp(label->sizeHint().width() - drawn.width(), 0, room - drawn.width()), 0));
+    Label1[row.label_index] = label;
+  }
+
+  Command1 = new QPushButton(kMakeCaption, this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setGeometry(Twips(960, 6960, 1335, 375));
+  Command1->setEnabled(false);
+
+  Command2 = new QPushButton(QStringLiteral("Tiskaj"), this);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  Command2->setGeometry(Twips(2760, 6960, 1455, 375));
+  Command2->setVisible(false);
+  // Enter presses a focused button, as on the platform the layout came from.
+  for (QPushButton* button : {Command1, Command2}) button->setAutoDefault(true);
+
+  Label2 = new QLabel(this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->setGeometry(Twips(240, 7680, 4575, 255));
+
+  List1 = new QListView(this);
+  List1->setObjectName(QStringLiteral("List1"));
+  List1->setGeometry(Twips(4920, 240, 10095, 7260));
+  result_list_ = new QStringListModel(List1);
+  List1->setModel(result_list_);
+  List1->setSelectionMode(QAbstractItemView::SingleSelection);
+  List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // One height for every line lets the view lay out tens of thousands of
+  // lines without measuring each.
+  List1->setUniformItemSizes(true);
+  // The platform's fixed-pitch font, so that the blank-padded summary lines
+  // stand in columns.
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSize(9);
+  List1->setFont(fixed);
+
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1->setSizeGripEnabled(false);
+  StatusBar1->setGeometry(Twips(0, 8130, kClientWidth, 255));
+  panel1_ = new QLabel(StatusBar1);
+  panel1_->setObjectName(QStringLiteral("Panel1"));
+  panel2_ = new QLabel(QDate::currentDate().toString(QStringLiteral("dd.MM.yy")), StatusBar1);
+  panel2_->setObjectName(QStringLiteral("Panel2"));
+  panel2_->setFixedWidth(Px(1440));
+  StatusBar1->addWidget(panel1_, 1);
+  StatusBar1->addPermanentWidget(panel2_);
+
+  QWidget* previous = Text1[0];
+  auto chain = [&previous](QWidget* next) {
+    QWidget::setTabOrder(previous, next);
+    previous = next;
+  };
+  for (int i = 1; i <= 2; ++i) chain(Text1[i]);
+  for (ComboBox* combo : Combo1) chain(combo);
+  for (int i = 3; i < kText1Count; ++i) chain(Text1[i]);
+  chain(Command1);
+  chain(List1);
+  chain(Command2);
+  Text1[0]->setFocus();
+}
+
+void Form1::ConnectHandlers() {
+  for (int i = 0; i < kText1Count; ++i) {
+    TextBox* box = Text1[i];
+    connect(box, &QLineEdit::textChanged, this, [this, i] { Text1Change(i); });
+    connect(box, &TextBox::GotFocus, this, [this, i] { Text1GotFocus(i); });
+    connect(box, &TextBox::LostFocus, this, [this, i] { Text1LostFocus(i); });
+    connect(box, &TextBox::KeyPress, this, [this, i](QKeyEvent* event) { Text1KeyPress(i, event); });
+  }
+  for (int i = 0; i < static_cast<int>(Combo1.size()); ++i) {
+    ComboBox* combo = Combo1[i];
+    connect(combo, &QComboBox::editTextChanged, this, [this, i] { Combo1Change(i); });
+    connect(combo, &QComboBox::activated, this, [this, i] { Combo1Click(i); });
+    connect(combo, &ComboBox::KeyPress, this,
+            [this, i](QKeyEvent* event) { Combo1KeyPress(i, event); });
+  }
+  connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
+  connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
+}
+
+void Form1::FormLoad() {
+  const char* files[] = {kCategoryListFile, kOverlayListFile};
+  for (int i = 0; i < 2; ++i) {
+    const QString path = QDir(program_folder_).filePath(QLatin1String(files[i]));
+    const CategoryList list = ReadCategoryList(path);
+    if (!list.error.isEmpty()) {
+      // Without its list the box still takes a typed category, so the window
+      // opens and says which file is missing.
+      load_warnings_ << QStringLiteral("Seznama kategorij %1 ni mogoče prebrati:\n%2.\n\n"
+                                       "Seznam ostane prazen; kategorijo lahko vpišete sami.")
+                            .arg(QDir::toNativeSeparators(path), list.error);
+    }
+    Combo1[i]->addItems(list.entries);
+    // Adding the first entry selects it; the box starts with no choice.
+    Combo1[i]->setCurrentIndex(-1);
+    Combo1[i]->clearEditText();
+  }
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!load_warnings_.isEmpty()) {
+    // Once the window stands, so that the warnings have it as their parent.
+    QMetaObject::invokeMethod(this, &Form1::ShowLoadWarnings, Qt::QueuedConnection);
+  }
+}
+
+void Form1::ShowLoadWarnings() {
+  const QStringList warnings = std::exchange(load_warnings_, {});
+  for (const QString& warning : warnings) Warn(warning);
+}
+
+void Form1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) {
+    // Only the first activation: coming back from another program must not
+    // move the caret under the user's hands.
+    activated_ = true;
+    FormActivate();
+  }
+}
+
+void Form1::FormActivate() { Text1[kCallsignIndex]->setCursorPosition(Text1[kCallsignIndex]->text().size()); }
+
+void Form1::Text1Change(int /*index*/) {
+  required_texts_filled_ = std::all_of(std::begin(kRequiredText1), std::end(kRequiredText1),
+                                       [this](int i) { return !Text1[i]->text().isEmpty(); });
+  UpdateMakeButton();
+}
+
+void Form1::Combo1Change(int /*index*/) {
+  // Either box re-evaluates the category; the overlay is never tested.
+  category_chosen_ = pelikan::CategoryChosen(ToCp1250(Combo1[0]->currentText()));
+  UpdateMakeButton();
+}
+
+void Form1::Combo1Click(int index) { Combo1Change(index); }
+
+void Form1::UpdateMakeButton() { Command1->setEnabled(category_chosen_ && required_texts_filled_); }
+
+void Form1::Text1GotFocus(int index) {
+  TextBox* club = Text1[kClubIndex];
+  if (index == kClubIndex && ClubTakesPresetOnEntry(ToCp1250(club->text()).size())) {
+    club->setText(QString::fromLatin1(kClubPreset.data(), kClubPreset.size()));
+    club->setCursorPosition(club->text().size());
+  }
+}
+
+void Form1::Text1LostFocus(int index) {
+  TextBox* box = Text1[index];
+  if (IsUpperCasedOnLeaving(index)) {
+    // Through Windows-1250, so the window shows what the file will hold.
+    const QString upper = FromCp1250(ToUpperCp1250(ToCp1250(box->text())));
+    if (upper != box->text()) box->setText(upper);
+  }
+  TextBox* club = Text1[kClubIndex];
+  if (ClubIsEmptiedOnLeaving(ToCp1250(club->text()).size())) club->clear();
+  if (index == kClubIndex) club->setCursorPosition(club->text().size());
+}
+
+void Form1::Text1KeyPress(int /*index*/, QKeyEvent* event) { SendTabForEnter(event); }
+
+void Form1::Combo1KeyPress(int /*index*/, QKeyEvent* event) { SendTabForEnter(event); }
+
+void Form1::SendTabForEnter(const QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return;
+  // Queued like a key the user pressed next, so the focus moves after the
+  // box has had its Enter.
+  QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+}
+
+void Form1::Command1Click() {
+  if (Command1->text() == kExitCaption) {
+    close();
+    return;
+  }
+  InputPath.clear();
+  // One entry that shows every file; "*" since "*.*" would hide names
+  // without a dot.
+  dialog_filter_ = QStringLiteral("*.* (*)");
+  ChooseInputFile();
+  panel1_->setText(QDir::toNativeSeparators(InputPath));
+  // The QsoRegisters would be reset here: every conversion starts with
+  // fresh ones of its own, so there is nothing left over to clear.
+  ConvertLog();
+  Command1->setText(kExitCaption);
+  Command2->setVisible(true);
+}
+
+void Form1::ChooseInputFile() {
+  // The home folder stands in for the root of the system drive. Only an
+  // existing file can be confirmed; a cancel leaves InputPath empty.
+  const QString chosen =
+      desktop_.ChooseExistingFile(this, QStringLiteral("Odpri"), QDir::homePath(), dialog_filter_);
+  if (!chosen.isEmpty()) InputPath = chosen;
+}
+
+void Form1::ConvertLog() {
+  if (InputPath.isEmpty()) return;
+  std::optional<ConversionFailure> failure;
+  {
+    BusyPointer busy;
+    ConversionResult result = ::pelikan::ConvertLog(ToPath(InputPath), FieldsAsContestData(),
+                                                    ToPath(program_folder_), file_system_);
+    // A failed run keeps the lines it had; they stay on show.
+    ShowResultList(result.result_list);
+    if (result.ok()) Label2->setText(FromCp1250(result.processed_message));
+    // The conversion pads the callsign field for its QSO lines; the field
+    // shows it as left, which raises the readiness rule.
+    const QString callsign = FromCp1250(result.padded_callsign);
+    if (callsign != Text1[kCallsignIndex]->text()) Text1[kCallsignIndex]->setText(callsign);
+    failure = std::move(result.failure);
+  }
+  if (failure) Warn(FailureMessage(*failure, InputPath));
+}
+
+void Form1::Command2Click() {
+  // The name is taken from the callsign field as it reads now, by the rule
+  // the conversion used for the file it wrote.
+  const std::filesystem::path path =
+      ToPath(program_folder_) / CabrilloFileName(ToCp1250(Text1[kCallsignIndex]->text()));
+  const QString shown = FromPath(path);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    Warn(QStringLiteral("Datoteka %1 ne obstaja.").arg(shown));
+    return;
+  }
+  if (!desktop_.OpenInViewer(QFile::decodeName(QByteArray::fromStdString(path.native())))) {
+    Warn(QStringLiteral("Datoteke %1 ni mogoče odpreti:\npregledovalnika ni bilo mogoče zagnati.")
+             .arg(shown));
+  }
+}
+
+ContestData Form1::FieldsAsContestData() const {
+  ContestData data;
+  for (int i = 0; i < kText1Count; ++i) data.*kText1Fields[i] = ToCp1250(Text1[i]->text());
+  for (int i = 0; i < 2; ++i) data.*kCombo1Fields[i] = ToCp1250(Combo1[i]->currentText());
+  return data;
+}
+
+void Form1::ShowResultList(const std::vector<std::string>& lines) {
+  QStringList shown;
+  shown.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) shown << FromCp1250(line);
+  result_list_->setStringList(shown);
+}
+
+void Form1::Warn(const QString& text) { desktop_.Warn(this, kMessageTitle, text); }
+
+}  // namespace pelikan

@@ -1,0 +1,116 @@
+#ifndef PELIKAN_WINDOW_FORM1_H_
+#define PELIKAN_WINDOW_FORM1_H_
+
+#include <QIcon>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "contest/contest_data.h"
+#include "contest/editing_rules.h"
+#include "engine/file_system.h"
+#include "window/desktop.h"
+
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QListView;
+class QPushButton;
+class QStatusBar;
+class QStringListModel;
+
+namespace pelikan {
+
+class ComboBox;
+class TextBox;
+
+// The film-strip icon of the window and the program.
+QIcon ProgramIcon();
+
+// The program's one window: the contest data form on the left, the make and
+// print buttons under it, the result list on the right and the status bar
+// along the bottom. It runs one conversion per start: after the first press
+// of the make button that button reads "KONEC" and closes the window.
+//
+// Every control carries its name as its object name; the members of a
+// control array are named with their index, as "Text1(4)" or "Label1(13)".
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `program_folder` holds the category lists and receives the Cabrillo
+  // file; empty means the folder of the executable. `desktop` answers the
+  // file dialog, opens the viewer and shows warnings; `file_system` is the
+  // engine's way to the disk.
+  explicit Form1(QString program_folder = {}, Desktop& desktop = SystemDesktop(),
+                 FileSystem& file_system = SystemFileSystem());
+  ~Form1() override;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreateControls();
+  void ConnectHandlers();
+
+  // The window's own events.
+  void FormLoad();
+  void FormActivate();
+  void ShowLoadWarnings();
+
+  // One handler per event for each control array; `index` names the control.
+  void Text1Change(int index);
+  void Text1GotFocus(int index);
+  void Text1LostFocus(int index);
+  void Text1KeyPress(int index, QKeyEvent* event);
+  void Combo1Change(int index);
+  void Combo1Click(int index);
+  void Combo1KeyPress(int index, QKeyEvent* event);
+  void Command1Click();
+  void Command2Click();
+
+  void SendTabForEnter(const QKeyEvent* event);
+  void ChooseInputFile();
+  void ConvertLog();
+  void UpdateMakeButton();
+
+  ContestData FieldsAsContestData() const;
+  void ShowResultList(const std::vector<std::string>& lines);
+  void Warn(const QString& text);
+
+  QString program_folder_;
+  Desktop& desktop_;
+  FileSystem& file_system_;
+
+  QGroupBox* Frame1 = nullptr;
+  std::array<TextBox*, kText1Count> Text1{};
+  std::array<ComboBox*, 2> Combo1{};
+  std::array<QLabel*, 14> Label1{};  // there is no Label1(4)
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QLabel* Label2 = nullptr;
+  QListView* List1 = nullptr;
+  QStringListModel* result_list_ = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+  QLabel* panel1_ = nullptr;
+  QLabel* panel2_ = nullptr;
+
+  // The full path of the input log; empty means none.
+  QString InputPath;
+  QString dialog_filter_;
+  // The two halves of the readiness rule (CategoryChosen and
+  // RequiredTextsFilled), recomputed at every change of a field.
+  bool category_chosen_ = false;
+  bool required_texts_filled_ = false;
+  bool activated_ = false;
+  QStringList load_warnings_;
+};
+
+}  // namespace pelikan
+
+#endif  // PELIKAN_WINDOW_FORM1_H_
