@@ -113,12 +113,11 @@ bool Conversion::HandleLine(std::string_view line) {
 void Conversion::HandleSoapbox(std::string_view line) {
   if (!SoapboxSeen) {
     SoapboxSeen = true;
-    // The header always ends with a soapbox line; when the form's soapbox is
-    // empty that line is "SOAPBOX: " alone, and the log's lines replace it.
-    const std::size_t p = OutputText.rfind("SOAPBOX");
-    if (p != std::string::npos && OutputText.size() - p == std::string_view("SOAPBOX: \r\n").size()) {
-      OutputText.resize(p);
-    }
+    // When the form's soapbox is empty, the header ends with the line
+    // "SOAPBOX: " alone, and the log's lines take its place. Only that whole
+    // line goes: a soapbox text that itself ends in "SOAPBOX: " stays.
+    constexpr std::string_view kEmptyEntry = "\r\nSOAPBOX: \r\n";
+    if (OutputText.ends_with(kEmptyEntry)) OutputText.resize(OutputText.size() + 2 - kEmptyEntry.size());
   }
   result_.result_list.emplace_back(line);
   OutputText.append(line).append(kCrLf);

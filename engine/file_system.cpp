@@ -76,7 +76,10 @@ std::string WriteFileAtomically(FileSystem& fs, const std::filesystem::path& tar
 
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // Named after the target, cut short so that a target name that just fits
+  // the file system's limit still gets a temporary name.
+  const std::string name = target.filename().string().substr(0, 200);
+  std::string temporary = (folder / ("." + name + ".XXXXXX")).string();
   const int fd = fs.CreateUnique(temporary);
   if (fd < 0) return Reason(errno);
 

@@ -138,7 +138,11 @@ int main(int argc, char* argv[]) {
   for (const FieldOption& option : kFieldOptions) {
     const QString name = QString::fromLatin1(option.name);
     if (parser.isSet(name)) {
-      const std::string typed = pelikan::ToCp1250(parser.values(name).constLast());
+      // A text box holds one line; a line break in a value would break the
+      // header's lines apart.
+      QString value = parser.values(name).constLast();
+      value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+      const std::string typed = pelikan::ToCp1250(value);
       data.*option.field =
           option.text1_index < 0 ? typed : pelikan::TextAfterLeaving(option.text1_index, typed);
     }

@@ -127,6 +127,13 @@ TEST_F(ConvertLogTest, SoapboxLinesFollowAFilledHeaderEntry) {
   EXPECT_THAT(File(), HasSubstr("SOAPBOX: Hvala\r\nSOAPBOX: from the log\r\nEND-OF-LOG:\r\n"));
 }
 
+TEST_F(ConvertLogTest, SoapboxTextEndingLikeAnEmptyEntryStaysWhole) {
+  ContestData data = Station();
+  data.Soapbox = "see SOAPBOX: ";
+  Convert("SOAPBOX: from the log\r\n", data);
+  EXPECT_THAT(File(), HasSubstr("\r\nSOAPBOX: see SOAPBOX: \r\nSOAPBOX: from the log\r\nEND-OF-LOG:"));
+}
+
 TEST_F(ConvertLogTest, SoapboxLineAfterContactsStaysWhereItIs) {
   Convert("80 CW 2007-03-04 0601 S57BBB 599 599 1990\r\nSOAPBOX: late remark\r\n");
   EXPECT_THAT(Body(), ElementsAre(::testing::StartsWith("QSO:"), "SOAPBOX: late remark"));

@@ -120,6 +120,21 @@ TEST(OutputFileTest, MissingFolderOrAFolderInTheWay) {
   EXPECT_EQ(CountEntries(dir.path()), 1);
 }
 
+TEST(OutputFileTest, LongestNameThatFitsIsWritten) {
+  TempDir dir;
+  ContestData data;
+  data.Callsign = std::string(251, 'S');  // 255 bytes with ".cbr"
+  ConversionResult result = ConvertLogText(kLog, data, dir.path());
+  ASSERT_TRUE(result.ok()) << result.failure->reason;
+  EXPECT_TRUE(std::filesystem::exists(result.output_path));
+
+  data.Callsign += "S";
+  result = ConvertLogText(kLog, data, dir.path());
+  ASSERT_FALSE(result.ok());
+  EXPECT_EQ(result.failure->reason, "File name too long");
+  EXPECT_EQ(CountEntries(dir.path()), 1);
+}
+
 TEST(OutputFileTest, ModeOfANewAndOfAReplacedFile) {
   TempDir dir;
   const mode_t mask = ::umask(022);
@@ -179,6 +194,36 @@ TEST(InputFileTest, ReadsInChunksAcrossLineEnds) {
   EXPECT_EQ(from_file.record_count, 3000);
   EXPECT_EQ(from_file.result_list, from_memory.result_list);
   EXPECT_EQ(file, ReadFile(from_memory.output_path));
+}
+
+}  // namespace
+}  // namespace pelikan
+
+namespace pelikan {
+namespace {
+
+// What a wrong file looks like to the converter: it must neither crash nor
+// lose its way, and the file it writes stays well formed.
+TEST(HostileLogTest, ConvertsWithoutHarm) {
+  TempDir dir;
+  const std::string megabyte_line = "80 CW 2007-03-04 0601 S57BBB 599 599 " + std::string(4 << 20, 'x');
+  const std::string blanks(1 << 20, ' ');
+  std::string binary;
+  for (int i = 0; i < 1 << 16; ++i) binary.push_back(static_cast<char>((i * 7919) & 0xFF));
+  const std::string undefined_bytes = "80 CW 2007-03-04 0601 S5\x81\x83 599 599 \x88\x90\x98";
+  const std::string with_nul("80 CW 2007-03-04 0601 S5\0A 599 599 1\0", 38);
+
+  for (const std::string& log : {megabyte_line, blanks + "\t\t" + blanks, binary, undefined_bytes, with_nul,
+                                 std::string(1 << 20, '\'') + " 599"}) {
+    const ConversionResult result = ConvertLogText(log, ContestData{}, dir.path());
+    ASSERT_TRUE(result.ok());
+    const std::string file = ReadFile(result.output_path);
+    EXPECT_TRUE(file.ends_with("END-OF-LOG:\r\n"));
+  }
+  const ConversionResult result = ConvertLogText(undefined_bytes + "\r\n" + with_nul, ContestData{}, dir.path());
+  EXPECT_EQ(result.record_count, 2);
+  EXPECT_THAT(ReadFile(result.output_path), HasSubstr("S5\x81\x83         599  \x88\x90\x98\r\n"));
+  EXPECT_THAT(ReadFile(result.output_path), HasSubstr(std::string("S5\0A         599", 16)));
 }
 
 }  // namespace
