@@ -33,6 +33,11 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   setCompleter(nullptr);
 }
 
+void ComboBox::focusOutEvent(QFocusEvent* event) {
+  QComboBox::focusOutEvent(event);
+  if (MovesBetweenFields(event)) lineEdit()->home(false);
+}
+
 void ComboBox::keyPressEvent(QKeyEvent* event) {
   emit KeyPress(event);
   QComboBox::keyPressEvent(event);

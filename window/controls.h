@@ -34,7 +34,8 @@ class TextBox : public QLineEdit {
 
 // An editable combo box whose list only the program fills: Enter never adds
 // the typed text to the list, and typing is not completed from it, so the
-// text is exactly what the user typed or picked.
+// text is exactly what the user typed or picked. Once left, it shows the
+// start of a text longer than the box.
 class ComboBox : public QComboBox {
   Q_OBJECT
 
@@ -46,6 +47,7 @@ class ComboBox : public QComboBox {
   void KeyPress(QKeyEvent* event);
 
  protected:
+  void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 };
 
