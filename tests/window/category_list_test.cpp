@@ -1,0 +1,110 @@
+// The category lists: how a file becomes entries, and what the window does
+// with them.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/window/window_test.h"
+#include "window/category_list.h"
+
+namespace pelikan {
+namespace {
+
+TEST(ReadCategoryList, EveryLineIsAnEntryAsItStands) {
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    QStringList entries;
+  };
+  const Case cases[] = {
+      {"CR LF after the last line adds no entry", "A\r\nB\r\n", {"A", "B"}},
+      {"a last line without an end", "A\r\nB", {"A", "B"}},
+      {"an empty line in the middle", "A\r\n\r\nB\r\n", {"A", "", "B"}},
+      {"lone CR and lone LF end lines", "A\rB\nC\r\n", {"A", "B", "C"}},
+      {"blanks, duplicates and order kept", " Z \r\nA\r\n Z \r\n", {" Z ", "A", " Z "}},
+      {"an empty file", "", {}},
+      {"Windows-1250 letters", "Za\xe8\x9a" "etnik\r\n", {"Začšetnik"}},
+  };
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile file(folder.filePath("list.pod"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(c.bytes);
+    file.close();
+    const CategoryList list = ReadCategoryList(file.fileName());
+    EXPECT_EQ(list.error, "");
+    EXPECT_EQ(list.entries, c.entries);
+  }
+}
+
+TEST(ReadCategoryList, FileThatCannotBeReadGivesReasonAndNoEntries) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  ASSERT_TRUE(QDir(folder.path()).mkdir("folder.pod"));
+  for (const char* name : {"missing.pod", "folder.pod"}) {
+    SCOPED_TRACE(name);
+    const CategoryList list = ReadCategoryList(folder.filePath(name));
+    EXPECT_NE(list.error, "");
+    EXPECT_TRUE(list.entries.isEmpty());
+  }
+}
+
+TEST_F(WindowTest, ListsFillInFileOrderWithNothingChosen) {
+  WriteFile("category.pod", "B\r\n\r\nA\r\nB\r\n");
+  Open();
+  QStringList entries;
+  for (int i = 0; i < Combo1(0)->count(); ++i) entries << Combo1(0)->itemText(i);
+  EXPECT_EQ(entries, QStringList({"B", "", "A", "B"}));
+  EXPECT_EQ(Combo1(1)->count(), 2);
+  EXPECT_EQ(Combo1(0)->currentText(), "");
+
+  FillRequired();
+  Type(Combo1(0), "");
+  QTest::keyClick(Combo1(0), Qt::Key_Down);
+  EXPECT_EQ(Combo1(0)->currentText(), "B");
+  EXPECT_TRUE(Button("Command1")->isEnabled());
+  QTest::keyClick(Combo1(0), Qt::Key_Down);  // the empty entry is no category
+  EXPECT_EQ(Combo1(0)->currentIndex(), 1);
+  EXPECT_FALSE(Button("Command1")->isEnabled());
+}
+
+TEST_F(WindowTest, MissingOrUnreadableListStillOpensTheWindow) {
+  ASSERT_TRUE(QFile::remove(PathIn("category.pod")));
+  ASSERT_TRUE(QFile::remove(PathIn("category1.pod")));
+  ASSERT_TRUE(QDir(folder_.path()).mkdir("category1.pod"));
+  Open();
+  EXPECT_TRUE(form_->isVisible());
+  EXPECT_EQ(Combo1(0)->count(), 0);
+  EXPECT_EQ(Combo1(1)->count(), 0);
+  ASSERT_EQ(desktop_.warnings.size(), 2);
+  EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("category.pod"))));
+  EXPECT_TRUE(desktop_.warnings[1].contains(QDir::toNativeSeparators(PathIn("category1.pod"))));
+
+  // A category can still be typed.
+  FillRequired();
+  EXPECT_TRUE(Button("Command1")->isEnabled());
+}
+
+TEST(DefaultLists, StandBesideTheProgramAndFillBothBoxes) {
+  FakeDesktop desktop;
+  Form1 form(PELIKAN_PROGRAM_DIR, desktop);
+  form.show();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(desktop.warnings.isEmpty());
+  auto* category = form.findChild<QComboBox*>("Combo1(0)");
+  auto* overlay = form.findChild<QComboBox*>("Combo1(1)");
+  ASSERT_TRUE(category && overlay);
+  EXPECT_GE(category->findText("SINGLE-OP 80M LOW CW"), 0);
+  EXPECT_GE(category->findText("CHECKLOG"), 0);
+  EXPECT_GE(overlay->findText("ROOKIE"), 0);
+  for (QComboBox* box : {category, overlay}) {
+    EXPECT_EQ(box->findText(""), -1) << "no empty entry";
+  }
+}
+
+}  // namespace
+}  // namespace pelikan

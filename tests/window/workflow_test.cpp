@@ -1,0 +1,216 @@
+// One conversion driven through the window: make, dialog, list, file, print
+// and exit, and every way it can go wrong.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "engine/convert_log.h"
+#include "tests/window/window_test.h"
+
+namespace pelikan {
+namespace {
+
+constexpr char kLog[] =
+    "Band Mode Date Time Call Sent Rcvd Exch\r\n"
+    "----------\r\n"
+    "QSO: 80 CW 09.11.2007 06:01 S59ABC 599 599 1995\r\n"
+    "QSO: 80 CW 09.11.2007 06:03 S53XX 599 599 2001\r\n"
+    "QSO: 80 SSB 09.11.2007 06:10 S59ABC 59 59 1995\r\n"
+    "QSO: 80 CW 09.11.2007 06:12 S59ABC 599 599 1995\r\n";
+
+class WorkflowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    WriteFile("contest.log", kLog);
+    desktop_.chosen_file = PathIn("contest.log");
+  }
+
+  void Make() {
+    QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+    Settle();
+  }
+
+  void ExpectFinished() {
+    EXPECT_EQ(Button("Command1")->text(), "KONEC");
+    EXPECT_TRUE(Button("Command2")->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  }
+
+  QStringList CabrilloFiles() const { return QDir(folder_.path()).entryList({"*.cbr"}, QDir::Files); }
+};
+
+TEST_F(WorkflowTest, WholeRunFromTypedFieldsToExit) {
+  Open();
+  FillRequired();
+  Type(Text1(6), "Janez Černe");
+  QTest::mouseClick(Text1(4), Qt::LeftButton);
+  ASSERT_EQ(Text1(4)->text(), "S5");
+  Type(Text1(0), "s57ab");  // still focused, and lower case, when make is pressed
+  Make();
+
+  ASSERT_EQ(desktop_.dialogs.size(), 1u);
+  EXPECT_EQ(desktop_.dialogs[0].filter, "*.* (*)");
+  EXPECT_EQ(desktop_.dialogs[0].folder, QDir::homePath());
+  EXPECT_EQ(StatusPanel(1), QDir::toNativeSeparators(PathIn("contest.log")));
+  EXPECT_TRUE(desktop_.warnings.isEmpty()) << desktop_.warnings.join("\n").toStdString();
+
+  const QStringList lines = ListLines();
+  ASSERT_EQ(lines.size(), 30);
+  EXPECT_EQ(lines[0], "START-OF-LOG: Beta 2.2");
+  EXPECT_EQ(lines[2], "CALLSIGN: S57AB");
+  EXPECT_EQ(lines[8], "CLUB: ");
+  EXPECT_EQ(lines[11], "NAME: Janez Černe");
+  EXPECT_EQ(lines[15],
+            "QSO:  3500 CW 2007-11-09 0601 S57AB       599  1990     S59ABC       599  1995");
+  EXPECT_EQ(lines[19], " DVOJNA ZVEZA Z  S59ABC");
+  EXPECT_EQ(lines.last(), "Skupaj  5   tock   x     3 mnozilcev  =  15  tock");
+  EXPECT_EQ(Control<QLabel>("Label2")->text(), "Obdelani so 4 zapisi");
+  // The field shows the callsign as the conversion padded it; the file
+  // takes its name from the call alone.
+  EXPECT_EQ(Text1(0)->text(), "S57AB ");
+  EXPECT_EQ(CabrilloFiles(), QStringList{"S57AB.cbr"});
+  const QByteArray file = ReadFile("S57AB.cbr");
+  EXPECT_TRUE(file.startsWith("START-OF-LOG: Beta 2.2\r\n"));
+  EXPECT_TRUE(file.contains("\r\nCLAIMED-SCORE: 15\r\n"));
+  EXPECT_TRUE(file.contains("\r\nNAME: Janez \xc8" "erne\r\n"));
+  EXPECT_TRUE(file.endsWith("\r\nEND-OF-LOG:\r\n"));
+  ExpectFinished();
+
+  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+  EXPECT_EQ(desktop_.opened, QStringList(2, PathIn("S57AB.cbr")));
+
+  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+  EXPECT_FALSE(form_->isVisible());
+  EXPECT_EQ(desktop_.dialogs.size(), 1u);
+}
+
+TEST_F(WorkflowTest, CancelledDialogStillEndsInTheFinishedState) {
+  desktop_.chosen_file.clear();
+  Open();
+  FillRequired();
+  Make();
+  EXPECT_EQ(desktop_.dialogs.size(), 1u);
+  EXPECT_EQ(StatusPanel(1), "");
+  EXPECT_TRUE(ListLines().isEmpty());
+  EXPECT_EQ(Control<QLabel>("Label2")->text(), "");
+  EXPECT_EQ(Text1(0)->text(), "S5");
+  EXPECT_TRUE(CabrilloFiles().isEmpty());
+  EXPECT_TRUE(desktop_.warnings.isEmpty());
+  ExpectFinished();
+
+  // Nothing was written, so there is nothing to print: said, not started.
+  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+  EXPECT_TRUE(desktop_.opened.isEmpty());
+  ASSERT_EQ(desktop_.warnings.size(), 1);
+  EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("S5.cbr"))));
+
+  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+  EXPECT_FALSE(form_->isVisible());
+}
+
+TEST_F(WorkflowTest, PrintNamesTheFileByTheCallsignAsItReadsNow) {
+  Open();
+  FillRequired();
+  Make();
+  ASSERT_EQ(CabrilloFiles(), QStringList{"S5.cbr"});
+
+  desktop_.viewer_starts = false;
+  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+  ASSERT_EQ(desktop_.warnings.size(), 1);
+  EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("S5.cbr"))));
+  EXPECT_TRUE(desktop_.warnings[0].contains("pregledovalnika"));
+
+  desktop_.viewer_starts = true;
+  Type(Text1(0), "S57XY");
+  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+  EXPECT_EQ(desktop_.opened, QStringList{PathIn("S5.cbr")});  // only the first press
+  ASSERT_EQ(desktop_.warnings.size(), 2);
+  EXPECT_TRUE(desktop_.warnings[1].contains(QDir::toNativeSeparators(PathIn("S57XY.cbr"))));
+}
+
+TEST_F(WorkflowTest, EachConversionStartsWithEmptyRegisters) {
+  for (int run = 0; run < 2; ++run) {
+    SCOPED_TRACE(run);
+    Open();
+    FillRequired();
+    Make();
+    EXPECT_EQ(ListLines().filter("DVOJNA ZVEZA").size(), 1);
+    EXPECT_EQ(Control<QLabel>("Label2")->text(), "Obdelani so 4 zapisi");
+  }
+}
+
+class SpyFileSystem : public FileSystem {
+ public:
+  ssize_t Read(int fd, char* buffer, std::size_t size) override {
+    const QCursor* cursor = QApplication::overrideCursor();
+    busy_while_reading = cursor && cursor->shape() == Qt::WaitCursor;
+    return FileSystem::Read(fd, buffer, size);
+  }
+  bool busy_while_reading = false;
+};
+
+TEST_F(WorkflowTest, BusyPointerShowsWhileTheLogIsConverted) {
+  SpyFileSystem file_system;
+  Open(file_system);
+  FillRequired();
+  Make();
+  EXPECT_TRUE(file_system.busy_while_reading);
+  ExpectFinished();
+}
+
+TEST_F(WorkflowTest, LogThatCannotBeReadIsReportedAndTheRunFinishes) {
+  desktop_.chosen_file = PathIn("vanished.log");
+  Open();
+  FillRequired();
+  Make();
+  ASSERT_EQ(desktop_.warnings.size(), 1);
+  EXPECT_TRUE(desktop_.warnings[0].contains("Dnevnika"));
+  EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("vanished.log"))));
+  EXPECT_TRUE(desktop_.warnings[0].contains("No such file")) << desktop_.warnings[0].toStdString();
+  EXPECT_EQ(ListLines().value(0), "START-OF-LOG: Beta 2.2");
+  EXPECT_EQ(Control<QLabel>("Label2")->text(), "");
+  EXPECT_TRUE(CabrilloFiles().isEmpty());
+  ExpectFinished();
+}
+
+TEST_F(WorkflowTest, FileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
+  WriteFile("S5.cbr", "an earlier entry\r\n");
+  ASSERT_TRUE(QFile::setPermissions(PathIn("S5.cbr"), QFile::ReadOwner | QFile::ReadGroup));
+  Open();
+  FillRequired();
+  Make();
+  ASSERT_EQ(desktop_.warnings.size(), 1);
+  EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("S5.cbr"))));
+  EXPECT_TRUE(desktop_.warnings[0].contains("Permission denied"));
+  EXPECT_EQ(ReadFile("S5.cbr"), "an earlier entry\r\n");
+  EXPECT_EQ(CabrilloFiles(), QStringList{"S5.cbr"});
+  EXPECT_EQ(ListLines().value(29), "Skupaj  5   tock   x     3 mnozilcev  =  15  tock");
+  EXPECT_EQ(Control<QLabel>("Label2")->text(), "");
+  ExpectFinished();
+}
+
+TEST_F(WorkflowTest, LogOverTheContactLimitIsReportedAndNothingWritten) {
+  QByteArray log;
+  for (int i = 0; i <= kMaxRecords; ++i) {
+    log += "QSO: 80 CW 09.11.2007 06:01 S5" + QByteArray::number(i) + " 599 599 1995\r\n";
+  }
+  WriteFile("big.log", log);
+  desktop_.chosen_file = PathIn("big.log");
+  Open();
+  FillRequired();
+  Make();
+  ASSERT_EQ(desktop_.warnings.size(), 1);
+  EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("big.log"))));
+  EXPECT_TRUE(desktop_.warnings[0].contains("32767"));
+  EXPECT_TRUE(CabrilloFiles().isEmpty());
+  EXPECT_GT(ListLines().size(), kMaxRecords);
+  EXPECT_EQ(ListLines().filter("Skupaj").size(), 0);
+  ExpectFinished();
+}
+
+}  // namespace
+}  // namespace pelikan
