@@ -210,7 +210,6 @@ void Conversion::ConvertContact() {
   if (received_report.size() < kMinReportWidth) {
     received_report.insert(0, kMinReportWidth - received_report.size(), ' ');
   }
-  // Both references may name one field; read them again after padding.
   const std::string_view worked_call = LineFields[CallColumn];
   const std::string_view report = LineFields[ReceivedReportColumn];
   const std::string_view exchange = Field(MultiplierColumn);
