@@ -173,6 +173,8 @@ void Form1::CreateControls() {
 
     auto* label = new QLabel(QString::fromUtf16(row.caption), Frame1);
     label->setObjectName(ControlName("Label1", row.label_index));
+    // Captions sit at the top of their label, level with the text beside them.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (row.tip) label->setToolTip(QString::fromUtf16(row.tip));
     // The widths were drawn for an 8-point dialog font; a caption that needs
     // more in this platform's font may use the frame up to its inner edge.
