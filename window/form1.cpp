@@ -111,8 +111,7 @@ QString FailureMessage(const ConversionFailure& failure, const QString& log_path
           .arg(FromPath(failure.path), reason);
     case FailureKind::kTooManyContacts:
       return QStringLiteral("Dnevnik %1 ima več kot %2 zvez.\n\nDatoteka CBR ni bila zapisana.")
-          .arg(QDir::toNativeSeparators(log_path))
-          .arg(kMaxRecords);
+          .arg(QDir::toNativeSeparators(log_path), QString::number(kMaxRecords));
   }
   return {};
 }
@@ -142,7 +141,11 @@ Form1::Form1(QString program_folder, Desktop& desktop, FileSystem& file_system)
   ConnectHandlers();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+  // The controls outlive this part of the window and may still signal while
+  // QWidget takes them down; their handlers must no longer run by then.
+  for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
+}
 
 void Form1::CreateControls() {
   setObjectName(QStringLiteral("Form1"));
