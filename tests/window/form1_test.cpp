@@ -197,6 +197,19 @@ TEST_F(WindowTest, ClubFieldTakesPresetOnEntryAndDropsItOnLeaving) {
   EXPECT_EQ(club->text(), "");
 }
 
+TEST_F(WindowTest, SwitchingToAnotherWindowIsNoLeavingOfTheField) {
+  Open();
+  Type(Text1(5), "s59ab,s57xy");
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  EXPECT_EQ(QApplication::focusWidget(), Text1(5));
+  EXPECT_EQ(Text1(5)->text(), "s59ab,s57xy");
+}
+
 TEST_F(WindowTest, EnterMovesOnLikeTabAfterTheKeyHasBeenHandled) {
   Open();
   QTest::keyClick(Text1(0), Qt::Key_Return);
