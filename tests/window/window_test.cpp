@@ -8,19 +8,6 @@
 
 namespace pelikan {
 
-QString FakeDesktop::ChooseExistingFile(QWidget*, const QString& caption, const QString& folder,
-                                        const QString& filter) {
-  dialogs.push_back({caption, folder, filter});
-  return chosen_file;
-}
-
-bool FakeDesktop::OpenInViewer(const QString& path) {
-  opened << path;
-  return viewer_starts;
-}
-
-void FakeDesktop::Warn(QWidget*, const QString&, const QString& text) { warnings << text; }
-
 void WindowTest::SetUp() {
   ASSERT_TRUE(folder_.isValid());
   WriteFile(QStringLiteral("category.pod"), "SINGLE-OP 80M LOW CW\r\nCHECKLOG\r\n");

@@ -1,13 +1,11 @@
 #ifndef PELIKAN_TESTS_WINDOW_WINDOW_TEST_H_
 #define PELIKAN_TESTS_WINDOW_WINDOW_TEST_H_
 
-#include <QByteArray>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -32,13 +30,18 @@ namespace pelikan {
 class FakeDesktop : public Desktop {
  public:
   struct Dialog {
-    QString caption, folder, filter;
+    QString folder, filter;
   };
-
-  QString ChooseExistingFile(QWidget*, const QString& caption, const QString& folder,
-                             const QString& filter) override;
-  bool OpenInViewer(const QString& path) override;
-  void Warn(QWidget*, const QString& title, const QString& text) override;
+  QString ChooseExistingFile(QWidget*, const QString&, const QString& folder,
+                             const QString& filter) override {
+    dialogs.push_back({folder, filter});
+    return chosen_file;
+  }
+  bool OpenInViewer(const QString& path) override {
+    opened << path;
+    return viewer_starts;
+  }
+  void Warn(QWidget*, const QString&, const QString& text) override { warnings << text; }
 
   QString chosen_file;  // the dialog's answer; empty is a cancel
   bool viewer_starts = true;
@@ -68,6 +71,7 @@ class WindowTest : public ::testing::Test {
   QLineEdit* Text1(int index) const { return Control<QLineEdit>(QStringLiteral("Text1(%1)").arg(index)); }
   QComboBox* Combo1(int index) const { return Control<QComboBox>(QStringLiteral("Combo1(%1)").arg(index)); }
   QPushButton* Button(const char* name) const { return Control<QPushButton>(QLatin1String(name)); }
+  QString Label2() const { return Control<QLabel>("Label2")->text(); }
   QStringList ListLines() const;
   QString StatusPanel(int number) const;
 

@@ -70,7 +70,7 @@ TEST_F(WorkflowTest, WholeRunFromTypedFieldsToExit) {
             "QSO:  3500 CW 2007-11-09 0601 S57AB       599  1990     S59ABC       599  1995");
   EXPECT_EQ(lines[19], " DVOJNA ZVEZA Z  S59ABC");
   EXPECT_EQ(lines.last(), "Skupaj  5   tock   x     3 mnozilcev  =  15  tock");
-  EXPECT_EQ(Control<QLabel>("Label2")->text(), "Obdelani so 4 zapisi");
+  EXPECT_EQ(Label2(), "Obdelani so 4 zapisi");
   // The field shows the callsign as the conversion padded it; the file
   // takes its name from the call alone.
   EXPECT_EQ(Text1(0)->text(), "S57AB ");
@@ -99,7 +99,7 @@ TEST_F(WorkflowTest, CancelledDialogStillEndsInTheFinishedState) {
   EXPECT_EQ(desktop_.dialogs.size(), 1u);
   EXPECT_EQ(StatusPanel(1), "");
   EXPECT_TRUE(ListLines().isEmpty());
-  EXPECT_EQ(Control<QLabel>("Label2")->text(), "");
+  EXPECT_EQ(Label2(), "");
   EXPECT_EQ(Text1(0)->text(), "S5");
   EXPECT_TRUE(CabrilloFiles().isEmpty());
   EXPECT_TRUE(desktop_.warnings.isEmpty());
@@ -142,7 +142,7 @@ TEST_F(WorkflowTest, EachConversionStartsWithEmptyRegisters) {
     FillRequired();
     Make();
     EXPECT_EQ(ListLines().filter("DVOJNA ZVEZA").size(), 1);
-    EXPECT_EQ(Control<QLabel>("Label2")->text(), "Obdelani so 4 zapisi");
+    EXPECT_EQ(Label2(), "Obdelani so 4 zapisi");
   }
 }
 
@@ -175,7 +175,7 @@ TEST_F(WorkflowTest, LogThatCannotBeReadIsReportedAndTheRunFinishes) {
   EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("vanished.log"))));
   EXPECT_TRUE(desktop_.warnings[0].contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
   EXPECT_EQ(ListLines().value(0), "START-OF-LOG: Beta 2.2");
-  EXPECT_EQ(Control<QLabel>("Label2")->text(), "");
+  EXPECT_EQ(Label2(), "");
   EXPECT_TRUE(CabrilloFiles().isEmpty());
   ExpectFinished();
 }
@@ -192,7 +192,7 @@ TEST_F(WorkflowTest, FileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
   EXPECT_EQ(ReadFile("S5.cbr"), "an earlier entry\r\n");
   EXPECT_EQ(CabrilloFiles(), QStringList{"S5.cbr"});
   EXPECT_EQ(ListLines().value(29), "Skupaj  5   tock   x     3 mnozilcev  =  15  tock");
-  EXPECT_EQ(Control<QLabel>("Label2")->text(), "");
+  EXPECT_EQ(Label2(), "");
   ExpectFinished();
 }
 
