@@ -183,8 +183,8 @@ void Form1::CreateControls() {
     // more in this platform's font may use the frame up to its inner edge.
     const QRect drawn = Twips(2640, top + 120, row.label_width, 255);
     const int room = Frame1->width() - Frame1->contentsMargins().right() - drawn.left();
-    label->setGeometry(drawn.adjusted(
-        0, 0, std::clamp(label->sizeHint().width() - drawn.width(), 0, room - drawn.width()), 0));
+    const int width = std::max(drawn.width(), std::min(label->sizeHint().width(), room));
+    label->setGeometry(drawn.left(), drawn.top(), width, drawn.height());
     Label1[row.label_index] = label;
   }
 
@@ -197,7 +197,7 @@ void Form1::CreateControls() {
   Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setGeometry(Twips(2760, 6960, 1455, 375));
   Command2->setVisible(false);
-  // Enter presses a focused button, as on the platform the layout came from.
+  // Enter presses a focused button, as it does in a dialog.
   for (QPushButton* button : {Command1, Command2}) button->setAutoDefault(true);
 
   Label2 = new QLabel(this);
@@ -375,8 +375,8 @@ void Form1::Command1Click() {
 }
 
 void Form1::ChooseInputFile() {
-  // The home folder stands in for the root of the system drive. Only an
-  // existing file can be confirmed; a cancel leaves InputPath empty.
+  // Opens in the user's home folder. Only an existing file can be
+  // confirmed; a cancel leaves InputPath empty.
   const QString chosen =
       desktop_.ChooseExistingFile(this, QStringLiteral("Odpri"), QDir::homePath(), dialog_filter_);
   if (!chosen.isEmpty()) InputPath = chosen;
