@@ -5,7 +5,8 @@
 # argument on the way, and saves pictures of the dialog and of the finished
 # window.
 # Usage: scripts/drive.sh [PICTURE_FOLDER]   (default: docs)
-# Needs a built program (scripts/build.sh).
+# Needs a built program (scripts/build.sh); PELIKAN_BUILD names another
+# build folder than build/. Exits non-zero when any step or check fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
