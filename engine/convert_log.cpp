@@ -354,7 +354,7 @@ ConversionResult ConvertLog(const std::filesystem::path& log_path, const Contest
   }
   file_system.Close(fd);
   splitter.Finish(on_line);
-  if (!running) return conversion.Fail({FailureKind::kTooManyContacts, {}, {}});
+  if (!running) return conversion.Fail({FailureKind::kTooManyContacts, log_path, {}});
   return conversion.Finish(output_dir, file_system);
 }
 

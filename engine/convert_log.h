@@ -24,7 +24,7 @@ enum class FailureKind {
 
 struct ConversionFailure {
   FailureKind kind;
-  std::filesystem::path path;  // the log, or the Cabrillo file
+  std::filesystem::path path;  // the log (empty for a log in memory), or the Cabrillo file
   std::string reason;          // the system's words, empty for kTooManyContacts
 };
 

@@ -18,25 +18,21 @@ void CollapseSpaces(std::string_view line, std::string& out) {
 
 void SplitFields(std::string_view line, std::vector<std::string>& fields) {
   std::size_t count = 0;
-  auto put = [&](std::string_view field) {
-    if (count < fields.size()) {
-      fields[count].assign(field);
-    } else {
-      fields.emplace_back(field);
-    }
-    ++count;
-  };
   if (!line.empty()) {
     // A plain loop: find_first_of would search its two-character set anew
     // for every byte.
     std::size_t start = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      if (line[i] == ' ' || line[i] == '\'') {
-        put(line.substr(start, i - start));
-        start = i + 1;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+      if (i < line.size() && line[i] != ' ' && line[i] != '\'') continue;
+      const std::string_view field = line.substr(start, i - start);
+      if (count < fields.size()) {
+        fields[count].assign(field);
+      } else {
+        fields.emplace_back(field);
       }
+      ++count;
+      start = i + 1;
     }
-    put(line.substr(start));
   }
   fields.resize(count);
 }

@@ -22,7 +22,7 @@ std::size_t QsoRegister::Find(std::string_view value, std::uint32_t hash) const 
 
 void QsoRegister::Grow() {
   std::vector<Slot> old = std::move(slots_);
-  slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+  slots_.assign(old.empty() ? 4096 : old.size() * 2, Slot{});
   const std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.entry == 0) continue;
