@@ -387,15 +387,20 @@ void Form1::ConvertLog() {
   std::optional<ConversionFailure> failure;
   {
     BusyPointer busy;
-    ConversionResult result = ::pelikan::ConvertLog(ToPath(InputPath), FieldsAsContestData(),
-                                                    ToPath(program_folder_), file_system_);
+    const ContestData data = FieldsAsContestData();
+    ConversionResult result =
+        ::pelikan::ConvertLog(ToPath(InputPath), data, ToPath(program_folder_), file_system_);
     // A failed run keeps the lines it had; they stay on show.
     ShowResultList(result.result_list);
     if (result.ok()) Label2->setText(FromCp1250(result.processed_message));
     // The conversion pads the callsign field for its QSO lines; the field
-    // shows it as left, which raises the readiness rule.
-    const QString callsign = FromCp1250(result.padded_callsign);
-    if (callsign != Text1[kCallsignIndex]->text()) Text1[kCallsignIndex]->setText(callsign);
+    // shows it as left, which raises the readiness rule. The blanks are
+    // added to the field's own text, so that a character the code page
+    // lacks is not turned into "?" on screen.
+    if (result.padded_callsign.size() > data.Callsign.size()) {
+      const auto added = static_cast<qsizetype>(result.padded_callsign.size() - data.Callsign.size());
+      Text1[kCallsignIndex]->setText(Text1[kCallsignIndex]->text() + QString(added, QLatin1Char(' ')));
+    }
     failure = std::move(result.failure);
   }
   if (failure) Warn(FailureMessage(*failure, InputPath));
