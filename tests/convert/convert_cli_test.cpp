@@ -72,10 +72,11 @@ const std::vector<std::string> kRequired = {
     "--callsign", "s59aaa",   "--licence-year", "1985",        "--category", "SINGLE-OP 80M LOW CW",
     "--name",     "Janez",    "--street",       "Ulica 1",     "--postal-code-and-place", "1000 Ljubljana"};
 
+// The required options, then `extra`, then the log (none when empty).
 std::vector<std::string> With(std::vector<std::string> extra, const std::string& log = "log.txt") {
   std::vector<std::string> arguments = kRequired;
   arguments.insert(arguments.end(), extra.begin(), extra.end());
-  arguments.push_back(log);
+  if (!log.empty()) arguments.push_back(log);
   return arguments;
 }
 
@@ -203,6 +204,19 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"missing_value", {"log.txt", "--soapbox"}, "Missing value after '--soapbox'"},
         UsageRow{"not_utf8", With({"--name", "\xe8\x9a"}), "is not valid UTF-8"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConvertCliTest, EveryOptionWithoutItsValue) {
+  TempDir dir;
+  for (const char* option :
+       {"--callsign", "--contest", "--licence-year", "--category", "--category-overlay", "--team", "--club",
+        "--operators", "--name", "--street", "--postal-code-and-place", "--address-extra", "--soapbox",
+        "--output-dir"}) {
+    const RunResult run = Converter(With({option}, {}), dir.path());
+    EXPECT_EQ(run.status, 2) << option;
+    EXPECT_THAT(run.err, HasSubstr(std::string("Missing value after '") + option + "'"));
+  }
+  EXPECT_EQ(CountEntries(dir.path()), 0);
+}
 
 TEST(ConvertCliTest, HelpAndLongValues) {
   TempDir dir;
