@@ -14,6 +14,7 @@ if [ "${1:-}" != "--inside-xvfb" ]; then
   exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside-xvfb "$@"
 fi
 shift
+mkdir -p "${1:-docs}"
 shots=$(realpath "${1:-docs}")
 
 work=$(mktemp -d)
