@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make clang-14 libclang-rt-14-dev
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core
 )

@@ -2,11 +2,19 @@
 // the Cabrillo file is written beside the program.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "window/form1.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // The window speaks Slovenian; so do Qt's own file dialog and message
+  // box buttons when Qt's translations are installed.
+  QTranslator qt_texts;
+  if (qt_texts.load(QStringLiteral("qt_sl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qt_texts);
+  }
   QApplication::setWindowIcon(pelikan::ProgramIcon());
   pelikan::Form1 form;
   form.show();
