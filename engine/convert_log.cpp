@@ -49,9 +49,19 @@ class Conversion {
     result_.result_list.reserve(std::min(log_size, kMaxReserve) / 40);
   }
 
-  // Handles one line of the log; false once the run has stopped.
-  bool HandleLine(std::string_view line);
-  ConversionResult Finish(const std::filesystem::path& output_dir, FileSystem& file_system);
+  // Takes the next piece of the log, cut anywhere; false once the run has
+  // stopped at the contact limit.
+  bool Feed(std::string_view chunk) {
+    splitter_.Feed(chunk, [this](std::string_view line) { HandleLine(line); });
+    return running_;
+  }
+  // Ends the log: the summary and the file, or the stop at the limit.
+  ConversionResult Finish(const std::filesystem::path& log_path, const std::filesystem::path& output_dir,
+                          FileSystem& file_system) {
+    splitter_.Finish([this](std::string_view line) { HandleLine(line); });
+    if (!running_) return Fail({FailureKind::kTooManyContacts, log_path, {}});
+    return WriteOut(output_dir, file_system);
+  }
   ConversionResult Fail(ConversionFailure failure);
 
  private:
@@ -60,6 +70,8 @@ class Conversion {
                ? std::string_view(LineFields[static_cast<std::size_t>(index)])
                : std::string_view();
   }
+  void HandleLine(std::string_view line);
+  ConversionResult WriteOut(const std::filesystem::path& output_dir, FileSystem& file_system);
   void HandleSoapbox(std::string_view line);
   bool DetectLayout();
   void ConvertContact();
@@ -68,6 +80,8 @@ class Conversion {
 
   ContestData data_;
   ConversionResult result_;
+  LineSplitter splitter_;
+  bool running_ = true;
   std::string OutputText;
   std::size_t score_offset_ = 0;
 
@@ -90,24 +104,27 @@ class Conversion {
   QsoRegisters registers_;
 };
 
-bool Conversion::HandleLine(std::string_view line) {
+void Conversion::HandleLine(std::string_view line) {
+  if (!running_) return;
   const std::string_view trimmed = TrimBlanks(line);
-  if (trimmed.starts_with("Band") || trimmed.starts_with("----")) return true;
+  if (trimmed.starts_with("Band") || trimmed.starts_with("----")) return;
   if (line.starts_with("SOAPBOX") && line.size() > 10) {
     HandleSoapbox(line);
-    return true;
+    return;
   }
   if (line.starts_with("QSO:")) line.remove_prefix(4);
-  if (line.empty() || (line.size() == 1 && (line[0] == ' ' || line[0] == '\t'))) return true;
+  if (line.empty() || (line.size() == 1 && (line[0] == ' ' || line[0] == '\t'))) return;
   CollapseSpaces(line, CurrentLine);
   SplitFields(CurrentLine, LineFields);
-  if (!LayoutKnown && !DetectLayout()) return true;
-  if (LineFields.size() < 8) return true;
+  if (!LayoutKnown && !DetectLayout()) return;
+  if (LineFields.size() < 8) return;
 
   ConvertContact();
-  if (RecordCount == kMaxRecords) return false;
+  if (RecordCount == kMaxRecords) {
+    running_ = false;
+    return;
+  }
   ++RecordCount;
-  return true;
 }
 
 void Conversion::HandleSoapbox(std::string_view line) {
@@ -256,7 +273,7 @@ ConversionResult Conversion::Fail(ConversionFailure failure) {
   return std::move(result_);
 }
 
-ConversionResult Conversion::Finish(const std::filesystem::path& output_dir,
+ConversionResult Conversion::WriteOut(const std::filesystem::path& output_dir,
                                     FileSystem& file_system) {
   ConversionResult& r = result_;
   r.padded_callsign = data_.Callsign;
@@ -316,15 +333,8 @@ std::string CabrilloFileName(std::string_view callsign) {
 ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
                                 const std::filesystem::path& output_dir, FileSystem& file_system) {
   Conversion conversion(data, log.size());
-  LineSplitter splitter;
-  bool running = true;
-  auto on_line = [&](std::string_view line) {
-    if (running) running = conversion.HandleLine(line);
-  };
-  splitter.Feed(log, on_line);
-  splitter.Finish(on_line);
-  if (!running) return conversion.Fail({FailureKind::kTooManyContacts, {}, {}});
-  return conversion.Finish(output_dir, file_system);
+  conversion.Feed(log);
+  return conversion.Finish({}, output_dir, file_system);
 }
 
 ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
@@ -336,26 +346,18 @@ ConversionResult ConvertLog(const std::filesystem::path& log_path, const Contest
   if (fd < 0) {
     return conversion.Fail({FailureKind::kCannotReadLog, log_path, std::strerror(errno)});
   }
-  LineSplitter splitter;
-  bool running = true;
-  auto on_line = [&](std::string_view line) {
-    if (running) running = conversion.HandleLine(line);
-  };
   std::string buffer(1 << 16, '\0');
-  while (running) {
+  while (true) {
     const ssize_t n = file_system.Read(fd, buffer.data(), buffer.size());
     if (n < 0) {
       const int error = errno;
       file_system.Close(fd);
       return conversion.Fail({FailureKind::kCannotReadLog, log_path, std::strerror(error)});
     }
-    if (n == 0) break;
-    splitter.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)), on_line);
+    if (n == 0 || !conversion.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)))) break;
   }
   file_system.Close(fd);
-  splitter.Finish(on_line);
-  if (!running) return conversion.Fail({FailureKind::kTooManyContacts, log_path, {}});
-  return conversion.Finish(output_dir, file_system);
+  return conversion.Finish(log_path, output_dir, file_system);
 }
 
 }  // namespace pelikan
