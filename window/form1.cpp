@@ -132,6 +132,7 @@ QIcon ProgramIcon() { return QIcon(QPixmap(pelikan_icon_xpm)); }
 Form1::Form1(QString program_folder, Desktop& desktop, FileSystem& file_system)
     : program_folder_(program_folder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                : std::move(program_folder)),
+      data_paths_(program_folder_, UserConfigFolder()),
       desktop_(desktop),
       file_system_(file_system) {
   CreateControls();
@@ -268,7 +269,7 @@ void Form1::ConnectHandlers() {
 void Form1::FormLoad() {
   const char* files[] = {kCategoryListFile, kOverlayListFile};
   for (int i = 0; i < 2; ++i) {
-    const QString path = QDir(program_folder_).filePath(QLatin1String(files[i]));
+    const QString path = data_paths_.ListPath(QLatin1String(files[i]));
     const CategoryList list = ReadCategoryList(path);
     if (!list.error.isEmpty()) {
       // Without its list the box still takes a typed category, so the window
@@ -389,7 +390,8 @@ void Form1::ConvertLog() {
     BusyPointer busy;
     const ContestData data = FieldsAsContestData();
     ConversionResult result =
-        ::pelikan::ConvertLog(ToPath(InputPath), data, ToPath(program_folder_), file_system_);
+        ::pelikan::ConvertLog(ToPath(InputPath), data,
+                             ToPath(data_paths_.OutputFolder(InputPath)), file_system_);
     // A failed run keeps the lines it had; they stay on show.
     ShowResultList(result.result_list);
     if (result.ok()) Label2->setText(FromCp1250(result.processed_message));
@@ -410,7 +412,8 @@ void Form1::Command2Click() {
   // The name is taken from the callsign field as it reads now, by the rule
   // the conversion used for the file it wrote.
   const std::filesystem::path path =
-      ToPath(program_folder_) / CabrilloFileName(ToCp1250(Text1[kCallsignIndex]->text()));
+      ToPath(data_paths_.OutputFolder(InputPath)) /
+      CabrilloFileName(ToCp1250(Text1[kCallsignIndex]->text()));
   const QString shown = FromPath(path);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {

@@ -13,6 +13,7 @@
 #include "contest/contest_data.h"
 #include "contest/editing_rules.h"
 #include "engine/file_system.h"
+#include "window/data_paths.h"
 #include "window/desktop.h"
 
 class QGroupBox;
@@ -42,8 +43,9 @@ class Form1 : public QWidget {
   Q_OBJECT
 
  public:
-  // `program_folder` holds the category lists and receives the Cabrillo
-  // file; empty means the folder of the executable. `desktop` answers the
+  // `program_folder` is the folder of the executable (empty: this
+  // process's); DataPaths decides from it where the category lists come
+  // from and where the Cabrillo file goes. `desktop` answers the
   // file dialog, opens the viewer and shows warnings; `file_system` is the
   // engine's way to the disk.
   explicit Form1(QString program_folder = {}, Desktop& desktop = SystemDesktop(),
@@ -84,6 +86,7 @@ class Form1 : public QWidget {
   void Warn(const QString& text);
 
   QString program_folder_;
+  DataPaths data_paths_;
   Desktop& desktop_;
   FileSystem& file_system_;
 

@@ -58,7 +58,8 @@ TEST_F(WindowTest, ListsStartWithNothingChosenAndAnEmptyEntryIsNoCategory) {
 TEST_F(WindowTest, MissingOrUnreadableListStillOpensTheWindow) {
   ASSERT_TRUE(QFile::remove(PathIn("category.pod")));
   ASSERT_TRUE(QFile::remove(PathIn("category1.pod")));
-  ASSERT_TRUE(QDir(folder_.path()).mkdir("category1.pod"));
+  // A folder in the list's place keeps the copy portable but cannot be read.
+  ASSERT_TRUE(QDir(folder_.path()).mkdir("category.pod"));
   Open();
   EXPECT_TRUE(form_->isVisible());
   EXPECT_EQ(Combo1(0)->count(), 0);

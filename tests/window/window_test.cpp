@@ -16,7 +16,8 @@ void WindowTest::SetUp() {
 
 Form1& WindowTest::Open(FileSystem& file_system) {
   form_.reset();
-  form_ = std::make_unique<Form1>(folder_.path(), desktop_, file_system);
+  form_ = std::make_unique<Form1>(program_folder_.isEmpty() ? folder_.path() : program_folder_,
+                                  desktop_, file_system);
   form_->show();
   form_->activateWindow();
   EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));

@@ -50,7 +50,8 @@ class FakeDesktop : public Desktop {
   QStringList warnings;
 };
 
-// A window on a program folder of its own, shown and active.
+// A window on a program folder of its own (a portable copy with its lists),
+// shown and active.
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -86,6 +87,7 @@ class WindowTest : public ::testing::Test {
   static void Settle();
 
   QTemporaryDir folder_;
+  QString program_folder_;  // where the window is started from; empty: folder_
   FakeDesktop desktop_;
   std::unique_ptr<Form1> form_;
 };
