@@ -65,10 +65,18 @@ constexpr const char* kUsage =
     "\n"
     "  --output-dir DIR                where the .cbr file goes (default: here)\n"
     "  --help                          show this text\n"
+    "  --version                       show the version and the licence\n"
     "\n"
     "The result list goes to standard output, the processed-records message to\n"
     "standard error. Exit status: 0 done, 1 the conversion failed (no file\n"
     "written), 2 wrong options or missing contest data.\n";
+
+constexpr const char* kVersion =
+    "pelikan-convert (Pelikan) " PELIKAN_VERSION "\n"
+    "Copyright (C) 2026 the Pelikan developers.\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 int UsageError(const QString& message) {
   std::fprintf(stderr, "pelikan-convert: %s\n%s", message.toLocal8Bit().constData(), kUsage);
@@ -118,12 +126,18 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption output_dir_option(QStringLiteral("output-dir"), {}, QStringLiteral("DIR"),
                                              QStringLiteral("."));
   const QCommandLineOption help_option(QStringLiteral("help"));
+  const QCommandLineOption version_option(QStringLiteral("version"));
   parser.addOption(output_dir_option);
   parser.addOption(help_option);
+  parser.addOption(version_option);
 
   if (!parser.parse(arguments)) return UsageError(parser.errorText());
   if (parser.isSet(help_option)) {
     std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (parser.isSet(version_option)) {
+    std::fputs(kVersion, stdout);
     return 0;
   }
   const QStringList positional = parser.positionalArguments();
