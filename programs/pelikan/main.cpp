@@ -1,5 +1,6 @@
 // pelikan: the desktop window. Fill in the contest data, choose a log, and
-// the Cabrillo file is written beside the program.
+// the Cabrillo file is written beside the program (a portable copy) or
+// beside the log (an installed one).
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -9,6 +10,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Ties the window to its menu entry, whose icon the desktop then shows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Pelikan"));
   // The window speaks Slovenian; so do Qt's own file dialog and message
   // box buttons when Qt's translations are installed.
   QTranslator qt_texts;
