@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core
+  help2man dpkg-dev lintian appstream desktop-file-utils
 )
 
 missing=()
