@@ -9,6 +9,7 @@
 #include "contest/header.h"
 #include "engine/log_text.h"
 #include "engine/qso_register.h"
+#include "engine/utf8_log.h"
 
 namespace pelikan {
 namespace {
@@ -56,13 +57,16 @@ class Conversion {
     return running_;
   }
   // Ends the log: the summary and the file, or the stop at the limit.
+  // Without `write_file` everything but the file itself.
   ConversionResult Finish(const std::filesystem::path& log_path, const std::filesystem::path& output_dir,
-                          FileSystem& file_system) {
+                          FileSystem& file_system, bool write_file = true) {
     splitter_.Finish([this](std::string_view line) { HandleLine(line); });
     if (!running_) return Fail({FailureKind::kTooManyContacts, log_path, {}});
-    return WriteOut(output_dir, file_system);
+    return WriteOut(output_dir, file_system, write_file);
   }
   ConversionResult Fail(ConversionFailure failure);
+  // Notes a note on the whole log, or on the line being handled.
+  void Note(NoteKind kind, unsigned faulty_pieces = 0);
 
  private:
   std::string_view Field(int index) const {
@@ -71,7 +75,11 @@ class Conversion {
                : std::string_view();
   }
   void HandleLine(std::string_view line);
-  ConversionResult WriteOut(const std::filesystem::path& output_dir, FileSystem& file_system);
+  ConversionResult WriteOut(const std::filesystem::path& output_dir, FileSystem& file_system,
+                            bool write_file);
+  void NoteIfContact(NoteKind kind) {
+    if (LooksLikeContact(LineFields)) Note(kind);
+  }
   void HandleSoapbox(std::string_view line);
   bool DetectLayout();
   void ConvertContact();
@@ -102,10 +110,15 @@ class Conversion {
   bool SoapboxSeen = false;
   int RecordCount = 0;
   QsoRegisters registers_;
+  // For the notes: the line being handled, as read, and its number.
+  std::string_view line_as_read_;
+  int line_number_ = 0;
 };
 
 void Conversion::HandleLine(std::string_view line) {
   if (!running_) return;
+  ++line_number_;
+  line_as_read_ = line;
   const std::string_view trimmed = TrimBlanks(line);
   if (trimmed.starts_with("Band") || trimmed.starts_with("----")) return;
   if (line.starts_with("SOAPBOX") && line.size() > 10) {
@@ -116,8 +129,14 @@ void Conversion::HandleLine(std::string_view line) {
   if (line.empty() || (line.size() == 1 && (line[0] == ' ' || line[0] == '\t'))) return;
   CollapseSpaces(line, CurrentLine);
   SplitFields(CurrentLine, LineFields);
-  if (!LayoutKnown && !DetectLayout()) return;
-  if (LineFields.size() < 8) return;
+  if (!LayoutKnown && !DetectLayout()) {
+    NoteIfContact(NoteKind::kContactBeforeColumns);
+    return;
+  }
+  if (LineFields.size() < 8) {
+    NoteIfContact(NoteKind::kContactTooShort);
+    return;
+  }
 
   ConvertContact();
   if (RecordCount == kMaxRecords) {
@@ -234,13 +253,18 @@ void Conversion::ConvertContact() {
   // The date was recognised in the scan when this line set DateColumn.
   if (!date_) date_ = RecognizeDate(date_field);
   const bool cw = CurrentMode == "CW";
+  const std::string_view written_date = date_ ? std::string_view(*date_) : date_field;
+  if (const unsigned faults = FaultyQsoPieces(
+          {LineFields[0], CurrentMode, written_date, QsoTime, worked_call, report, exchange})) {
+    Note(NoteKind::kFaultyQsoLine, faults);
+  }
 
   // The QSO line and the listing line share everything up to the own call;
   // that part goes to the output at once.
   std::string listing;
   listing.reserve(96);
   listing.append("QSO:  ").append(LineFields[0]).append(" ").append(CurrentMode).append(" ");
-  listing.append(date_ ? std::string_view(*date_) : date_field).append(" ").append(QsoTime);
+  listing.append(written_date).append(" ").append(QsoTime);
   listing.append(" ").append(own_call);
   OutputText.append(listing);
   listing.append("     ").append(cw ? " 599" : "  59").append("  ").append(SentExchange);
@@ -266,6 +290,20 @@ void Conversion::RegisterQso(const std::string& call) {
   multipliers.Add(Field(MultiplierColumn));
 }
 
+void Conversion::Note(NoteKind kind, unsigned faulty_pieces) {
+  if (result_.notes.size() == kMaxNotes) {
+    ++result_.notes_not_kept;
+    return;
+  }
+  LogNote& note = result_.notes.emplace_back();
+  note.kind = kind;
+  note.faulty_pieces = faulty_pieces;
+  if (kind != NoteKind::kReadAsUtf8) {
+    note.line = line_number_;
+    note.text = line_as_read_.substr(0, kMaxNoteText);
+  }
+}
+
 ConversionResult Conversion::Fail(ConversionFailure failure) {
   result_.padded_callsign = data_.Callsign;
   result_.record_count = RecordCount;
@@ -274,7 +312,7 @@ ConversionResult Conversion::Fail(ConversionFailure failure) {
 }
 
 ConversionResult Conversion::WriteOut(const std::filesystem::path& output_dir,
-                                    FileSystem& file_system) {
+                                      FileSystem& file_system, bool write_file) {
   ConversionResult& r = result_;
   r.padded_callsign = data_.Callsign;
   r.record_count = RecordCount;
@@ -310,7 +348,7 @@ ConversionResult Conversion::WriteOut(const std::filesystem::path& output_dir,
   const std::string_view text = OutputText;
   const std::array<std::string_view, 5> pieces = {text.substr(0, score_offset_), score,
                                                   text.substr(score_offset_), kEndOfLog, kCrLf};
-  std::string error = WriteFileAtomically(file_system, r.output_path, pieces);
+  std::string error = write_file ? WriteFileAtomically(file_system, r.output_path, pieces) : std::string();
   if (!error.empty()) {
     r.failure = ConversionFailure{FailureKind::kCannotWriteFile, r.output_path, std::move(error)};
     return std::move(r);
@@ -330,15 +368,30 @@ std::string CabrilloFileName(std::string_view callsign) {
   return name + ".cbr";
 }
 
-ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
-                                const std::filesystem::path& output_dir, FileSystem& file_system) {
-  Conversion conversion(data, log.size());
-  conversion.Feed(log);
-  return conversion.Finish({}, output_dir, file_system);
+int ConversionResult::WarningCount() const {
+  return notes_not_kept + static_cast<int>(std::count_if(notes.begin(), notes.end(),
+                                                         [](const LogNote& note) { return note.IsWarning(); }));
 }
 
-ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
-                            const std::filesystem::path& output_dir, FileSystem& file_system) {
+namespace {
+
+// Where both entry points meet: the decision on UTF-8 needs the whole log.
+ConversionResult ConvertWholeLog(Conversion& conversion, std::string_view log,
+                                 const std::filesystem::path& log_path,
+                                 const std::filesystem::path& output_dir, FileSystem& file_system,
+                                 bool write_file) {
+  const std::optional<std::string> recoded = Utf8LogAsCp1250(log);
+  if (recoded) {
+    conversion.Note(NoteKind::kReadAsUtf8);
+    log = *recoded;
+  }
+  conversion.Feed(log);
+  return conversion.Finish(log_path, output_dir, file_system, write_file);
+}
+
+ConversionResult ReadAndConvert(const std::filesystem::path& log_path, const ContestData& data,
+                                const std::filesystem::path& output_dir, FileSystem& file_system,
+                                bool write_file) {
   std::error_code ignored;
   const std::uintmax_t size = std::filesystem::file_size(log_path, ignored);
   Conversion conversion(data, size == static_cast<std::uintmax_t>(-1) ? 0 : size);
@@ -346,6 +399,8 @@ ConversionResult ConvertLog(const std::filesystem::path& log_path, const Contest
   if (fd < 0) {
     return conversion.Fail({FailureKind::kCannotReadLog, log_path, std::strerror(errno)});
   }
+  std::string log;
+  if (size != static_cast<std::uintmax_t>(-1)) log.reserve(size);
   std::string buffer(1 << 16, '\0');
   while (true) {
     const ssize_t n = file_system.Read(fd, buffer.data(), buffer.size());
@@ -354,10 +409,29 @@ ConversionResult ConvertLog(const std::filesystem::path& log_path, const Contest
       file_system.Close(fd);
       return conversion.Fail({FailureKind::kCannotReadLog, log_path, std::strerror(error)});
     }
-    if (n == 0 || !conversion.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)))) break;
+    if (n == 0) break;
+    log.append(buffer.data(), static_cast<std::size_t>(n));
   }
   file_system.Close(fd);
-  return conversion.Finish(log_path, output_dir, file_system);
+  return ConvertWholeLog(conversion, log, log_path, output_dir, file_system, write_file);
+}
+
+}  // namespace
+
+ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
+                                const std::filesystem::path& output_dir, FileSystem& file_system) {
+  Conversion conversion(data, log.size());
+  return ConvertWholeLog(conversion, log, {}, output_dir, file_system, true);
+}
+
+ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
+                            const std::filesystem::path& output_dir, FileSystem& file_system) {
+  return ReadAndConvert(log_path, data, output_dir, file_system, true);
+}
+
+ConversionResult CheckLog(const std::filesystem::path& log_path, const ContestData& data,
+                          FileSystem& file_system) {
+  return ReadAndConvert(log_path, data, {}, file_system, false);
 }
 
 }  // namespace pelikan

@@ -10,6 +10,7 @@
 
 #include "contest/contest_data.h"
 #include "engine/file_system.h"
+#include "engine/log_notes.h"
 
 namespace pelikan {
 
@@ -49,6 +50,13 @@ struct ConversionResult {
   int ph_multipliers = 0;
   std::int64_t claimed_score = 0;
 
+  // The notes of the run in log order, at most kMaxNotes of them, and how
+  // many more there were. They never change anything above.
+  std::vector<LogNote> notes;
+  int notes_not_kept = 0;
+  // The warnings among them, those not kept included.
+  int WarningCount() const;
+
   std::optional<ConversionFailure> failure;
   bool ok() const { return !failure.has_value(); }
 };
@@ -61,7 +69,8 @@ std::string CabrilloFileName(std::string_view callsign);
 // Converts the log at `log_path` with `data` as it stands, and writes the
 // Cabrillo file into `output_dir` atomically: on any failure no file is
 // written and an existing one stays as it was. Never throws for bad input or
-// a failing disk; the result says what happened.
+// a failing disk; the result says what happened. A log saved as UTF-8 is
+// converted to Windows-1250 first (Utf8LogAsCp1250), with a note saying so.
 ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
                             const std::filesystem::path& output_dir,
                             FileSystem& file_system = SystemFileSystem());
@@ -70,6 +79,12 @@ ConversionResult ConvertLog(const std::filesystem::path& log_path, const Contest
 ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
                                 const std::filesystem::path& output_dir,
                                 FileSystem& file_system = SystemFileSystem());
+
+// The same run as ConvertLog, with the same result and notes, but no file is
+// written: a log can be checked before the contest data are final.
+// `output_path` holds only the file name.
+ConversionResult CheckLog(const std::filesystem::path& log_path, const ContestData& data,
+                          FileSystem& file_system = SystemFileSystem());
 
 }  // namespace pelikan
 

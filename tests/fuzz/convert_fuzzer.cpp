@@ -15,11 +15,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "contest/contest_data.h"
 #include "engine/convert_log.h"
+#include "engine/utf8_log.h"
 
 namespace {
 
@@ -140,7 +142,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "score = points x multipliers");
   Check(result.result_list.back().starts_with("Skupaj  "), "the summary closes the list");
 
-  const std::bitset<256> allowed = BytesOf(log) | BytesOf(all_fields) | BytesOf(kOwnText);
+  int previous_line = 0;
+  for (const pelikan::LogNote& note : result.notes) {
+    Check(note.line > previous_line || (note.line == 0 && !note.IsWarning()), "notes in line order");
+    Check(note.text.size() <= pelikan::kMaxNoteText, "a note's text is cut");
+    previous_line = note.line;
+  }
+  Check(result.notes.size() <= pelikan::kMaxNotes, "notes are capped");
+
+  // A UTF-8 log reaches the file as Windows-1250.
+  const std::optional<std::string> recoded = pelikan::Utf8LogAsCp1250(log);
+  const std::bitset<256> allowed =
+      BytesOf(recoded ? *recoded : log) | BytesOf(all_fields) | BytesOf(kOwnText);
   Check((BytesOf(file) & ~allowed).none(), "no byte from nowhere");
   return 0;
 }

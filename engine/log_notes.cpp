@@ -1,0 +1,126 @@
+#include "engine/log_notes.h"
+
+#include <chrono>
+
+namespace pelikan {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// The value of two digits at `at`, or -1.
+int TwoDigits(std::string_view text, std::size_t at) {
+  if (at + 2 > text.size() || !IsDigit(text[at]) || !IsDigit(text[at + 1])) return -1;
+  return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+bool IsHhmm(std::string_view text) {
+  if (text.size() != 4) return false;
+  const int hours = TwoDigits(text, 0);
+  const int minutes = TwoDigits(text, 2);
+  return hours >= 0 && hours <= 23 && minutes >= 0 && minutes <= 59;
+}
+
+bool IsIsoDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  const int century = TwoDigits(text, 0);
+  const int year = TwoDigits(text, 2);
+  const int month = TwoDigits(text, 5);
+  const int day = TwoDigits(text, 8);
+  if (century < 0 || year < 0 || month < 0 || day < 0) return false;
+  return std::chrono::year_month_day(std::chrono::year(century * 100 + year),
+                                     std::chrono::month(static_cast<unsigned>(month)),
+                                     std::chrono::day(static_cast<unsigned>(day)))
+      .ok();
+}
+
+// Digits, with at most one decimal point between them.
+bool IsNumber(std::string_view text) {
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction = point == std::string_view::npos ? "0" : text.substr(point + 1);
+  auto digits = [](std::string_view part) {
+    if (part.empty()) return false;
+    for (char c : part) {
+      if (!IsDigit(c)) return false;
+    }
+    return true;
+  };
+  return digits(whole) && digits(fraction);
+}
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+bool LooksLikeCallsign(std::string_view field) {
+  bool letter = false;
+  bool digit = false;
+  for (char c : field) {
+    if (IsLetter(c)) {
+      letter = true;
+    } else if (IsDigit(c)) {
+      digit = true;
+    } else if (c != '/') {
+      return false;
+    }
+  }
+  return letter && digit;
+}
+
+bool LooksLikeTime(std::string_view field) {
+  if (IsHhmm(field)) return true;
+  // h:mm and hh:mm, then an optional :ss.
+  const std::size_t colon = field.find(':');
+  if (colon != 1 && colon != 2) return false;
+  const int hours = colon == 1 ? (IsDigit(field[0]) ? field[0] - '0' : -1) : TwoDigits(field, 0);
+  const int minutes = TwoDigits(field, colon + 1);
+  if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59) return false;
+  const std::string_view rest = field.substr(colon + 3);
+  if (rest.empty()) return true;
+  const int seconds = TwoDigits(rest, 1);
+  return rest.size() == 3 && rest[0] == ':' && seconds >= 0 && seconds <= 59;
+}
+
+bool LooksLikeReport(std::string_view field) {
+  if (field.size() < 2 || field.size() > 3 || field[0] < '1' || field[0] > '5') return false;
+  for (char c : field.substr(1)) {
+    if (!IsDigit(c) && c != 'N') return false;
+  }
+  return true;
+}
+
+bool LooksLikeContact(std::span<const std::string> fields) {
+  bool call = false;
+  bool time = false;
+  bool report = false;
+  // One field is one thing: "5NN" is a report, not a callsign.
+  for (const std::string& field : fields) {
+    if (LooksLikeReport(field)) {
+      report = true;
+    } else if (LooksLikeTime(field)) {
+      time = true;
+    } else if (LooksLikeCallsign(field)) {
+      call = true;
+    }
+  }
+  return call && time && report;
+}
+
+unsigned FaultyQsoPieces(const QsoPieces& pieces) {
+  unsigned faults = 0;
+  if (!IsNumber(pieces.frequency)) faults |= kQsoFrequency;
+  if (pieces.mode.empty()) faults |= kQsoMode;
+  if (!IsIsoDate(pieces.date)) faults |= kQsoDate;
+  if (!IsHhmm(pieces.time)) faults |= kQsoTime;
+  if (!LooksLikeCallsign(Trimmed(pieces.worked_call))) faults |= kQsoWorkedCall;
+  if (Trimmed(pieces.received_report).empty()) faults |= kQsoReceivedReport;
+  if (pieces.exchange.empty()) faults |= kQsoExchange;
+  return faults;
+}
+
+}  // namespace pelikan

@@ -1,0 +1,21 @@
+#ifndef PELIKAN_ENGINE_UTF8_LOG_H_
+#define PELIKAN_ENGINE_UTF8_LOG_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pelikan {
+
+// A log saved as UTF-8, in the engine's Windows-1250. A log counts as UTF-8
+// when it is valid UTF-8 throughout (no overlong forms, no surrogates,
+// nothing past U+10FFFF) and either starts with a byte order mark or holds at
+// least one character beyond ASCII. Then the mark is dropped and every
+// character Windows-1250 lacks becomes one "?". Any other log, one with a
+// mark but invalid UTF-8 after it included, yields nullopt and is to be read
+// byte for byte. So does a system whose C library cannot convert.
+std::optional<std::string> Utf8LogAsCp1250(std::string_view log);
+
+}  // namespace pelikan
+
+#endif  // PELIKAN_ENGINE_UTF8_LOG_H_
