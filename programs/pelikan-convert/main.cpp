@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "contest/contest_data.h"
 #include "contest/editing_rules.h"
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitWarnings = 3;
 
 // One contest data field as a command-line option.
 struct FieldOption {
@@ -64,12 +66,17 @@ constexpr const char* kUsage =
     "  --soapbox TEXT                  soapbox\n"
     "\n"
     "  --output-dir DIR                where the .cbr file goes (default: here)\n"
+    "  --check                         convert and report, but write no file\n"
+    "  --strict                        exit with status 3 when there were warnings\n"
     "  --help                          show this text\n"
     "  --version                       show the version and the licence\n"
     "\n"
     "The result list goes to standard output, the processed-records message to\n"
-    "standard error. Exit status: 0 done, 1 the conversion failed (no file\n"
-    "written), 2 wrong options or missing contest data.\n";
+    "standard error. Before it, standard error has a line LOGFILE:LINE: warning:\n"
+    "for every log line that looks like a contact but was not converted, or whose\n"
+    "QSO line has a faulty piece. Exit status: 0 done, 1 the conversion failed\n"
+    "(no file written), 2 wrong options or missing contest data, 3 done with\n"
+    "warnings under --strict.\n";
 
 constexpr const char* kVersion =
     "pelikan-convert (Pelikan) " PELIKAN_VERSION "\n"
@@ -87,6 +94,57 @@ void PrintLine(std::FILE* stream, const std::string& cp1250) {
   const QByteArray utf8 = pelikan::FromCp1250(cp1250).toUtf8();
   std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stream);
   std::fputc('\n', stream);
+}
+
+// The pieces of a faulty QSO line, as "time, date and exchange".
+QString PieceNames(unsigned pieces) {
+  static constexpr std::array<std::pair<unsigned, const char*>, 7> kNames = {{
+      {pelikan::kQsoFrequency, "frequency"},
+      {pelikan::kQsoMode, "mode"},
+      {pelikan::kQsoDate, "date"},
+      {pelikan::kQsoTime, "time"},
+      {pelikan::kQsoWorkedCall, "worked call"},
+      {pelikan::kQsoReceivedReport, "received report"},
+      {pelikan::kQsoExchange, "exchange"},
+  }};
+  QStringList names;
+  for (const auto& [piece, name] : kNames) {
+    if (pieces & piece) names << QLatin1String(name);
+  }
+  const QString last = names.takeLast();
+  return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+QString NoteText(const pelikan::LogNote& note) {
+  const QString line = pelikan::FromCp1250(note.text);
+  switch (note.kind) {
+    case pelikan::NoteKind::kContactBeforeColumns:
+      return QStringLiteral("looks like a contact but was not converted: no 599 or 59 field came "
+                            "before it: %1")
+          .arg(line);
+    case pelikan::NoteKind::kContactTooShort:
+      return QStringLiteral("looks like a contact but was not converted: fewer than 8 fields: %1")
+          .arg(line);
+    case pelikan::NoteKind::kFaultyQsoLine:
+      return QStringLiteral("the QSO line has a faulty %1: %2").arg(PieceNames(note.faulty_pieces), line);
+    case pelikan::NoteKind::kReadAsUtf8:
+      return QStringLiteral("the log is UTF-8; converted to Windows-1250 before reading");
+  }
+  return {};
+}
+
+// One line per note on standard error, in the form editors jump to.
+void PrintNotes(const pelikan::ConversionResult& result, const QString& log_path) {
+  for (const pelikan::LogNote& note : result.notes) {
+    const QString text = note.IsWarning()
+                             ? QStringLiteral("%1:%2: warning: %3").arg(log_path).arg(note.line).arg(NoteText(note))
+                             : QStringLiteral("%1: note: %2").arg(log_path, NoteText(note));
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+  }
+  if (result.notes_not_kept > 0) {
+    std::fprintf(stderr, "%s: warning: %d more warnings not shown\n", log_path.toUtf8().constData(),
+                 result.notes_not_kept);
+  }
 }
 
 QString FailureMessage(const pelikan::ConversionFailure& failure, const QString& log_path) {
@@ -127,7 +185,11 @@ int main(int argc, char* argv[]) {
                                              QStringLiteral("."));
   const QCommandLineOption help_option(QStringLiteral("help"));
   const QCommandLineOption version_option(QStringLiteral("version"));
+  const QCommandLineOption check_option(QStringLiteral("check"));
+  const QCommandLineOption strict_option(QStringLiteral("strict"));
   parser.addOption(output_dir_option);
+  parser.addOption(check_option);
+  parser.addOption(strict_option);
   parser.addOption(help_option);
   parser.addOption(version_option);
 
@@ -168,17 +230,20 @@ int main(int argc, char* argv[]) {
     return kExitUsage;
   }
 
-  const pelikan::ConversionResult result = pelikan::ConvertLog(
-      QFile::encodeName(log_path).toStdString(), data,
-      QFile::encodeName(parser.value(output_dir_option)).toStdString());
+  const std::string log_file = QFile::encodeName(log_path).toStdString();
+  const pelikan::ConversionResult result =
+      parser.isSet(check_option)
+          ? pelikan::CheckLog(log_file, data)
+          : pelikan::ConvertLog(log_file, data, QFile::encodeName(parser.value(output_dir_option)).toStdString());
 
   for (const std::string& line : result.result_list) PrintLine(stdout, line);
   std::fflush(stdout);
+  PrintNotes(result, log_path);
   if (result.failure) {
     std::fprintf(stderr, "pelikan-convert: %s\n",
                  FailureMessage(*result.failure, log_path).toLocal8Bit().constData());
     return kExitFailed;
   }
   PrintLine(stderr, result.processed_message);
-  return 0;
+  return parser.isSet(strict_option) && result.WarningCount() > 0 ? kExitWarnings : 0;
 }
