@@ -24,6 +24,13 @@ void Desktop::Warn(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::warning(parent, title, text);
 }
 
+void Desktop::WarnWithDetails(QWidget* parent, const QString& title, const QString& text,
+                              const QString& details) {
+  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+  box.setDetailedText(details);
+  box.exec();
+}
+
 Desktop& SystemDesktop() {
   static Desktop desktop;
   return desktop;

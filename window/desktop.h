@@ -23,6 +23,9 @@ class Desktop {
   virtual bool OpenInViewer(const QString& path);
   // Shows a modal warning and returns once the user has closed it.
   virtual void Warn(QWidget* parent, const QString& title, const QString& text);
+  // The same with `details` behind the box's details button.
+  virtual void WarnWithDetails(QWidget* parent, const QString& title, const QString& text,
+                               const QString& details);
 };
 
 Desktop& SystemDesktop();

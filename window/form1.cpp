@@ -116,6 +116,32 @@ QString FailureMessage(const ConversionFailure& failure, const QString& log_path
   return {};
 }
 
+// What a note says, for the box's details.
+QString NoteText(const LogNote& note) {
+  switch (note.kind) {
+    case NoteKind::kContactBeforeColumns:
+      return QStringLiteral("videti je kot zveza, a ni pretvorjena: pred njo ni bilo polja 599 ali 59");
+    case NoteKind::kContactTooShort:
+      return QStringLiteral("videti je kot zveza, a ni pretvorjena: ima manj kot 8 polj");
+    case NoteKind::kFaultyQsoLine: {
+      static constexpr std::pair<unsigned, const char16_t*> kPieces[] = {
+          {kQsoFrequency, u"frekvenca"},     {kQsoMode, u"način dela"},
+          {kQsoDate, u"datum"},              {kQsoTime, u"čas"},
+          {kQsoWorkedCall, u"klicni znak"},  {kQsoReceivedReport, u"prejeti raport"},
+          {kQsoExchange, u"prejeta izmenjava"},
+      };
+      QStringList pieces;
+      for (const auto& [piece, name] : kPieces) {
+        if (note.faulty_pieces & piece) pieces << QString::fromUtf16(name);
+      }
+      return QStringLiteral("vrstica QSO bo zavrnjena, napačno: %1").arg(pieces.join(QStringLiteral(", ")));
+    }
+    case NoteKind::kReadAsUtf8:
+      return QStringLiteral("Dnevnik je bil shranjen kot UTF-8 in je bil pretvorjen v Windows-1250.");
+  }
+  return {};
+}
+
 // The busy pointer for as long as the conversion runs.
 class BusyPointer {
  public:
@@ -386,12 +412,12 @@ void Form1::ChooseInputFile() {
 void Form1::ConvertLog() {
   if (InputPath.isEmpty()) return;
   std::optional<ConversionFailure> failure;
+  ConversionResult result;
   {
     BusyPointer busy;
     const ContestData data = FieldsAsContestData();
-    ConversionResult result =
-        ::pelikan::ConvertLog(ToPath(InputPath), data,
-                             ToPath(data_paths_.OutputFolder(InputPath)), file_system_);
+    result = ::pelikan::ConvertLog(ToPath(InputPath), data,
+                                   ToPath(data_paths_.OutputFolder(InputPath)), file_system_);
     // A failed run keeps the lines it had; they stay on show.
     ShowResultList(result.result_list);
     if (result.ok()) Label2->setText(FromCp1250(result.processed_message));
@@ -406,6 +432,30 @@ void Form1::ConvertLog() {
     failure = std::move(result.failure);
   }
   if (failure) Warn(FailureMessage(*failure, InputPath));
+  ShowNotes(result);
+}
+
+void Form1::ShowNotes(const ConversionResult& result) {
+  const int warnings = result.WarningCount();
+  if (warnings == 0) return;
+  QStringList details;
+  for (const LogNote& note : result.notes) {
+    if (!note.IsWarning()) {
+      details << NoteText(note);
+      continue;
+    }
+    details << QStringLiteral("vrstica %1: %2\n%3").arg(note.line).arg(NoteText(note), FromCp1250(note.text));
+  }
+  if (result.notes_not_kept > 0) {
+    details << QStringLiteral("... in še %1 vrstic, ki niso prikazane.").arg(result.notes_not_kept);
+  }
+  desktop_.WarnWithDetails(
+      this, kMessageTitle,
+      QStringLiteral("Vrstice dnevnika, ki jih je treba pogledati: %1.\n\n"
+                     "Nekatere zveze niso bile pretvorjene ali pa jih komisija ne bo sprejela; "
+                     "vrstice so naštete v podrobnostih.")
+          .arg(warnings),
+      details.join(QStringLiteral("\n\n")));
 }
 
 void Form1::Command2Click() {

@@ -28,6 +28,7 @@ namespace pelikan {
 
 class ComboBox;
 class TextBox;
+struct ConversionResult;
 
 // The film-strip icon of the window and the program.
 QIcon ProgramIcon();
@@ -84,6 +85,7 @@ class Form1 : public QWidget {
   ContestData FieldsAsContestData() const;
   void ShowResultList(const std::vector<std::string>& lines);
   void Warn(const QString& text);
+  void ShowNotes(const ConversionResult& result);
 
   QString program_folder_;
   DataPaths data_paths_;

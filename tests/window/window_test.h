@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "window/desktop.h"
@@ -42,12 +43,16 @@ class FakeDesktop : public Desktop {
     return viewer_starts;
   }
   void Warn(QWidget*, const QString&, const QString& text) override { warnings << text; }
+  void WarnWithDetails(QWidget*, const QString&, const QString& text, const QString& details) override {
+    detailed_warnings.push_back({text, details});
+  }
 
   QString chosen_file;  // the dialog's answer; empty is a cancel
   bool viewer_starts = true;
   std::vector<Dialog> dialogs;
   QStringList opened;
   QStringList warnings;
+  std::vector<std::pair<QString, QString>> detailed_warnings;  // text, details
 };
 
 // A window on a program folder of its own (a portable copy with its lists),

@@ -59,6 +59,7 @@ TEST_F(WorkflowTest, WholeRunFromTypedFieldsToExit) {
   EXPECT_EQ(desktop_.dialogs[0].folder, QDir::homePath());
   EXPECT_EQ(StatusPanel(1), QDir::toNativeSeparators(PathIn("contest.log")));
   EXPECT_TRUE(desktop_.warnings.isEmpty()) << desktop_.warnings.join("\n").toStdString();
+  EXPECT_TRUE(desktop_.detailed_warnings.empty());
 
   const QStringList lines = ListLines();
   ASSERT_EQ(lines.size(), 30);
@@ -89,6 +90,26 @@ TEST_F(WorkflowTest, WholeRunFromTypedFieldsToExit) {
   QTest::mouseClick(Button("Command1"), Qt::LeftButton);
   EXPECT_FALSE(form_->isVisible());
   EXPECT_EQ(desktop_.dialogs.size(), 1u);
+}
+
+TEST_F(WorkflowTest, LinesToLookAtAreListedInOneBoxAfterTheRun) {
+  WriteFile("contest.log", QByteArray(kLog) +
+                               "QSO: 80 CW 09.11.2007 06:20 S57\xC8Z 599 599 1995\r\n"
+                               "QSO: 80 CW 09.11.2007 06:21 S53YY 599\r\n");
+  Open();
+  FillRequired();
+  Make();
+  EXPECT_TRUE(desktop_.warnings.isEmpty());
+  ASSERT_EQ(desktop_.detailed_warnings.size(), 1u);
+  const auto& [text, details] = desktop_.detailed_warnings[0];
+  EXPECT_TRUE(text.contains(": 2.")) << text.toStdString();
+  EXPECT_EQ(details,
+            "vrstica 7: vrstica QSO bo zavrnjena, napačno: klicni znak\n"
+            "QSO: 80 CW 09.11.2007 06:20 S57ČZ 599 599 1995\n\n"
+            "vrstica 8: videti je kot zveza, a ni pretvorjena: ima manj kot 8 polj\n"
+            "QSO: 80 CW 09.11.2007 06:21 S53YY 599");
+  EXPECT_EQ(Label2(), "Obdelano je 5 zapisov");
+  ExpectFinished();
 }
 
 TEST_F(WorkflowTest, CancelledDialogStillEndsInTheFinishedState) {
