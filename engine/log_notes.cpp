@@ -1,12 +1,24 @@
 #include "engine/log_notes.h"
 
+#include <array>
 #include <chrono>
 
 namespace pelikan {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
+
+// Character classes of a callsign, looked up once per character: the check
+// runs on every contact of a log and must stay cheap.
+enum CallClass : unsigned char { kOther = 1, kLetter = 2, kDigit = 4, kSlash = 0 };
+constexpr std::array<unsigned char, 256> kCallClasses = [] {
+  std::array<unsigned char, 256> classes{};
+  classes.fill(kOther);
+  for (int c = 'A'; c <= 'Z'; ++c) classes[c] = classes[c + ('a' - 'A')] = kLetter;
+  for (int c = '0'; c <= '9'; ++c) classes[c] = kDigit;
+  classes['/'] = kSlash;
+  return classes;
+}();
 
 // The value of two digits at `at`, or -1.
 int TwoDigits(std::string_view text, std::size_t at) {
@@ -14,43 +26,45 @@ int TwoDigits(std::string_view text, std::size_t at) {
   return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 
+// The value of the two digits at `at`, or 100 when either is no digit;
+// `text` is long enough. Without a loop or early exit: it runs for every
+// contact.
+unsigned PairAt(std::string_view text, std::size_t at) {
+  const unsigned tens = static_cast<unsigned char>(text[at] - '0');
+  const unsigned ones = static_cast<unsigned char>(text[at + 1] - '0');
+  return (tens > 9 || ones > 9) ? 100 : tens * 10 + ones;
+}
+
 bool IsHhmm(std::string_view text) {
-  if (text.size() != 4) return false;
-  const int hours = TwoDigits(text, 0);
-  const int minutes = TwoDigits(text, 2);
-  return hours >= 0 && hours <= 23 && minutes >= 0 && minutes <= 59;
+  return text.size() == 4 && PairAt(text, 0) <= 23 && PairAt(text, 2) <= 59;
 }
 
 bool IsIsoDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  const int century = TwoDigits(text, 0);
-  const int year = TwoDigits(text, 2);
-  const int month = TwoDigits(text, 5);
-  const int day = TwoDigits(text, 8);
-  if (century < 0 || year < 0 || month < 0 || day < 0) return false;
-  return std::chrono::year_month_day(std::chrono::year(century * 100 + year),
-                                     std::chrono::month(static_cast<unsigned>(month)),
-                                     std::chrono::day(static_cast<unsigned>(day)))
-      .ok();
+  const unsigned century = PairAt(text, 0);
+  const unsigned year = century * 100 + PairAt(text, 2);
+  const unsigned month = PairAt(text, 5);
+  const unsigned day = PairAt(text, 8);
+  return century <= 99 && year <= 9999 && month <= 12 && day <= 31 &&
+         std::chrono::year_month_day(std::chrono::year(static_cast<int>(year)), std::chrono::month(month),
+                                     std::chrono::day(day))
+             .ok();
 }
 
 // Digits, with at most one decimal point between them.
 bool IsNumber(std::string_view text) {
-  const std::size_t point = text.find('.');
-  const std::string_view whole = text.substr(0, point);
-  const std::string_view fraction = point == std::string_view::npos ? "0" : text.substr(point + 1);
-  auto digits = [](std::string_view part) {
-    if (part.empty()) return false;
-    for (char c : part) {
-      if (!IsDigit(c)) return false;
+  bool point = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '.' && !point && i > 0 && i + 1 < text.size()) {
+      point = true;
+    } else if (!IsDigit(text[i])) {
+      return false;
     }
-    return true;
-  };
-  return digits(whole) && digits(fraction);
+  }
+  return !text.empty();
 }
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+std::string_view WithoutTrailingBlanks(std::string_view text) {
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   return text;
 }
@@ -58,18 +72,9 @@ std::string_view Trimmed(std::string_view text) {
 }  // namespace
 
 bool LooksLikeCallsign(std::string_view field) {
-  bool letter = false;
-  bool digit = false;
-  for (char c : field) {
-    if (IsLetter(c)) {
-      letter = true;
-    } else if (IsDigit(c)) {
-      digit = true;
-    } else if (c != '/') {
-      return false;
-    }
-  }
-  return letter && digit;
+  unsigned seen = 0;
+  for (char c : field) seen |= kCallClasses[static_cast<unsigned char>(c)];
+  return seen == (kLetter | kDigit);
 }
 
 bool LooksLikeTime(std::string_view field) {
@@ -117,8 +122,8 @@ unsigned FaultyQsoPieces(const QsoPieces& pieces) {
   if (pieces.mode.empty()) faults |= kQsoMode;
   if (!IsIsoDate(pieces.date)) faults |= kQsoDate;
   if (!IsHhmm(pieces.time)) faults |= kQsoTime;
-  if (!LooksLikeCallsign(Trimmed(pieces.worked_call))) faults |= kQsoWorkedCall;
-  if (Trimmed(pieces.received_report).empty()) faults |= kQsoReceivedReport;
+  if (!LooksLikeCallsign(WithoutTrailingBlanks(pieces.worked_call))) faults |= kQsoWorkedCall;
+  if (WithoutTrailingBlanks(pieces.received_report).empty()) faults |= kQsoReceivedReport;
   if (pieces.exchange.empty()) faults |= kQsoExchange;
   return faults;
 }

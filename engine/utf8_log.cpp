@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 namespace pelikan {
 namespace {
@@ -41,13 +43,25 @@ std::size_t SequenceLength(std::string_view text) {
   return length;
 }
 
+// The index of the first byte beyond ASCII from `i` on, or the size. Every
+// log passes here and most are ASCII throughout, so eight bytes at a time.
+std::size_t SkipAscii(std::string_view text, std::size_t i) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (word & kHighBits) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
+}
+
 // Valid UTF-8 throughout, and whether any character lies beyond ASCII.
 bool IsUtf8(std::string_view text, bool& beyond_ascii) {
   beyond_ascii = false;
-  for (std::size_t i = 0; i < text.size();) {
+  for (std::size_t i = SkipAscii(text, 0); i < text.size(); i = SkipAscii(text, i)) {
     const std::size_t length = SequenceLength(text.substr(i));
     if (length == 0) return false;
-    if (length > 1) beyond_ascii = true;
+    beyond_ascii = true;
     i += length;
   }
   return true;
