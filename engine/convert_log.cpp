@@ -1,9 +1,12 @@
 #include "engine/convert_log.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include "contest/header.h"
@@ -37,17 +40,18 @@ std::string Decimal(std::int64_t value) { return std::to_string(value); }
 // log to the written file.
 class Conversion {
  public:
-  // `log_size`, when known, lets the output grow without copying.
-  Conversion(const ContestData& data, std::size_t log_size) : data_(data) {
+  // `log_size` lets the output grow without copying.
+  Conversion(const ContestData& data, std::size_t log_size, const std::filesystem::path& cabrillo_path)
+      : data_(data) {
     CabrilloHeader header = ComposeHeader(data_);
     OutputText = std::move(header.text);
     score_offset_ = header.score_offset;
     result_.result_list = std::move(header.list_lines);
-    // A QSO line is about as long as its log line; a wrong file of gigabytes
-    // must not make us reserve as much.
-    constexpr std::size_t kMaxReserve = std::size_t{64} << 20;
-    OutputText.reserve(OutputText.size() + std::min(log_size + log_size / 2, kMaxReserve));
-    result_.result_list.reserve(std::min(log_size, kMaxReserve) / 40);
+    result_.output_path = cabrillo_path;
+    // A QSO line is about as long as its log line, a soapbox line as long.
+    log_size = std::min(log_size, kMaxLogBytes);
+    OutputText.reserve(OutputText.size() + log_size + log_size / 2);
+    result_.result_list.reserve(log_size / 40);
   }
 
   // Takes the next piece of the log, cut anywhere; false once the run has
@@ -56,13 +60,14 @@ class Conversion {
     splitter_.Feed(chunk, [this](std::string_view line) { HandleLine(line); });
     return running_;
   }
-  // Ends the log: the summary and the file, or the stop at the limit.
+  // Ends the log: the summary and the file, or the stop at a limit.
   // Without `write_file` everything but the file itself.
-  ConversionResult Finish(const std::filesystem::path& log_path, const std::filesystem::path& output_dir,
-                          FileSystem& file_system, bool write_file = true) {
+  ConversionResult Finish(const std::filesystem::path& log_path, FileSystem& file_system, bool write_file) {
     splitter_.Finish([this](std::string_view line) { HandleLine(line); });
-    if (!running_) return Fail({FailureKind::kTooManyContacts, log_path, {}});
-    return WriteOut(output_dir, file_system, write_file);
+    if (!running_) {
+      return Fail({stop_, log_path, {}, stop_ == FailureKind::kLineTooLong ? line_number_ : 0});
+    }
+    return WriteOut(file_system, write_file);
   }
   ConversionResult Fail(ConversionFailure failure);
   // Notes a note on the whole log, or on the line being handled.
@@ -75,8 +80,7 @@ class Conversion {
                : std::string_view();
   }
   void HandleLine(std::string_view line);
-  ConversionResult WriteOut(const std::filesystem::path& output_dir, FileSystem& file_system,
-                            bool write_file);
+  ConversionResult WriteOut(FileSystem& file_system, bool write_file);
   void NoteIfContact(NoteKind kind) {
     if (LooksLikeContact(LineFields)) Note(kind);
   }
@@ -90,6 +94,7 @@ class Conversion {
   ConversionResult result_;
   LineSplitter splitter_;
   bool running_ = true;
+  FailureKind stop_ = FailureKind::kTooManyContacts;  // why the run stopped
   std::string OutputText;
   std::size_t score_offset_ = 0;
 
@@ -119,6 +124,11 @@ void Conversion::HandleLine(std::string_view line) {
   if (!running_) return;
   ++line_number_;
   line_as_read_ = line;
+  if (line.size() > kMaxLineBytes) {
+    stop_ = FailureKind::kLineTooLong;
+    running_ = false;
+    return;
+  }
   const std::string_view trimmed = TrimBlanks(line);
   if (trimmed.starts_with("Band") || trimmed.starts_with("----")) return;
   if (line.starts_with("SOAPBOX") && line.size() > 10) {
@@ -311,8 +321,7 @@ ConversionResult Conversion::Fail(ConversionFailure failure) {
   return std::move(result_);
 }
 
-ConversionResult Conversion::WriteOut(const std::filesystem::path& output_dir,
-                                      FileSystem& file_system, bool write_file) {
+ConversionResult Conversion::WriteOut(FileSystem& file_system, bool write_file) {
   ConversionResult& r = result_;
   r.padded_callsign = data_.Callsign;
   r.record_count = RecordCount;
@@ -343,14 +352,13 @@ ConversionResult Conversion::WriteOut(const std::filesystem::path& output_dir,
                  Decimal(total_multipliers) + " mnozilcev  =  " + Decimal(r.claimed_score) +
                  "  tock");
 
-  r.output_path = output_dir / CabrilloFileName(data_.Callsign);
   const std::string score = Decimal(r.claimed_score);
   const std::string_view text = OutputText;
   const std::array<std::string_view, 5> pieces = {text.substr(0, score_offset_), score,
                                                   text.substr(score_offset_), kEndOfLog, kCrLf};
-  std::string error = write_file ? WriteFileAtomically(file_system, r.output_path, pieces) : std::string();
-  if (!error.empty()) {
-    r.failure = ConversionFailure{FailureKind::kCannotWriteFile, r.output_path, std::move(error)};
+  const int error = write_file ? WriteFileAtomically(file_system, r.output_path, pieces) : 0;
+  if (error != 0) {
+    r.failure = ConversionFailure{FailureKind::kCannotWriteFile, r.output_path, std::strerror(error), 0, error};
     return std::move(r);
   }
   r.processed_message = RecordCount < 5
@@ -361,10 +369,19 @@ ConversionResult Conversion::WriteOut(const std::filesystem::path& output_dir,
 
 }  // namespace
 
-std::string CabrilloFileName(std::string_view callsign) {
+std::optional<std::string> CabrilloFileName(std::string_view callsign) {
   std::string name(TrimBlanks(callsign));
-  std::replace_if(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\' || c == '\0'; },
-                  '_');
+  if (name.find_first_not_of('.') == std::string::npos) return std::nullopt;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F) {
+      name[i] = '_';
+    } else if (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0) {
+      // U+0080 to U+009F, the second set of control characters, two bytes
+      // in UTF-8 that become one "_".
+      name.replace(i, 2, "_");
+    }
+  }
   return name + ".cbr";
 }
 
@@ -375,63 +392,110 @@ int ConversionResult::WarningCount() const {
 
 namespace {
 
-// Where both entry points meet: the decision on UTF-8 needs the whole log.
-ConversionResult ConvertWholeLog(Conversion& conversion, std::string_view log,
-                                 const std::filesystem::path& log_path,
-                                 const std::filesystem::path& output_dir, FileSystem& file_system,
-                                 bool write_file) {
+ConversionFailure ReadFailure(FailureKind kind, const std::filesystem::path& log_path, int error) {
+  return {kind, log_path, error != 0 ? std::strerror(error) : std::string(), 0, error};
+}
+
+// Reads the whole log into `log`. Only a regular file is read, and only up
+// to kMaxLogBytes: its size is checked before reading and again while
+// reading, since the file may grow meanwhile.
+std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs,
+                                         std::string& log) {
+  const int fd = fs.OpenForReading(log_path);
+  if (fd < 0) return ReadFailure(FailureKind::kCannotReadLog, log_path, errno);
+  // Closed however the read ends, running out of memory included.
+  struct Closer {
+    FileSystem& fs;
+    int fd;
+    ~Closer() { fs.Close(fd); }
+  } closer{fs, fd};
+  auto fail = [&](FailureKind kind, int error) { return ReadFailure(kind, log_path, error); };
+  struct stat info {};
+  if (fs.Status(fd, info) != 0) return fail(FailureKind::kCannotReadLog, errno);
+  if (S_ISDIR(info.st_mode)) return fail(FailureKind::kCannotReadLog, EISDIR);
+  if (!S_ISREG(info.st_mode)) return fail(FailureKind::kLogNotAFile, 0);
+  if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > kMaxLogBytes) {
+    return fail(FailureKind::kLogTooLarge, EFBIG);
+  }
+  // One byte more than the size, to see at once whether the file grew.
+  log.resize(static_cast<std::size_t>(info.st_size) + 1);
+  std::size_t filled = 0;
+  while (true) {
+    if (filled == log.size()) {
+      if (filled > kMaxLogBytes) return fail(FailureKind::kLogTooLarge, EFBIG);
+      log.resize(std::min(log.size() * 2, kMaxLogBytes + 1));
+    }
+    const ssize_t n = fs.Read(fd, log.data() + filled, log.size() - filled);
+    if (n < 0) return fail(FailureKind::kCannotReadLog, errno);
+    if (n == 0) break;
+    filled += static_cast<std::size_t>(n);
+  }
+  log.resize(filled);
+  return std::nullopt;
+}
+
+// Where both entry points meet once the log is in memory: the decision on
+// UTF-8 needs the whole log.
+ConversionResult ConvertInMemory(std::string_view log, const std::filesystem::path& log_path,
+                                 const ContestData& data, const std::filesystem::path& cabrillo_path,
+                                 FileSystem& file_system, bool write_file) {
+  Conversion conversion(data, log.size(), cabrillo_path);
+  if (log.size() > kMaxLogBytes) return conversion.Fail(ReadFailure(FailureKind::kLogTooLarge, log_path, EFBIG));
   const std::optional<std::string> recoded = Utf8LogAsCp1250(log);
   if (recoded) {
     conversion.Note(NoteKind::kReadAsUtf8);
     log = *recoded;
   }
   conversion.Feed(log);
-  return conversion.Finish(log_path, output_dir, file_system, write_file);
+  return conversion.Finish(log_path, file_system, write_file);
 }
 
 ConversionResult ReadAndConvert(const std::filesystem::path& log_path, const ContestData& data,
-                                const std::filesystem::path& output_dir, FileSystem& file_system,
+                                const std::filesystem::path& cabrillo_path, FileSystem& file_system,
                                 bool write_file) {
-  std::error_code ignored;
-  const std::uintmax_t size = std::filesystem::file_size(log_path, ignored);
-  Conversion conversion(data, size == static_cast<std::uintmax_t>(-1) ? 0 : size);
-  const int fd = file_system.OpenForReading(log_path);
-  if (fd < 0) {
-    return conversion.Fail({FailureKind::kCannotReadLog, log_path, std::strerror(errno)});
-  }
   std::string log;
-  if (size != static_cast<std::uintmax_t>(-1)) log.reserve(size);
-  std::string buffer(1 << 16, '\0');
-  while (true) {
-    const ssize_t n = file_system.Read(fd, buffer.data(), buffer.size());
-    if (n < 0) {
-      const int error = errno;
-      file_system.Close(fd);
-      return conversion.Fail({FailureKind::kCannotReadLog, log_path, std::strerror(error)});
-    }
-    if (n == 0) break;
-    log.append(buffer.data(), static_cast<std::size_t>(n));
+  if (std::optional<ConversionFailure> failure = ReadLog(log_path, file_system, log)) {
+    return Conversion(data, 0, cabrillo_path).Fail(std::move(*failure));
   }
-  file_system.Close(fd);
-  return ConvertWholeLog(conversion, log, log_path, output_dir, file_system, write_file);
+  return ConvertInMemory(log, log_path, data, cabrillo_path, file_system, write_file);
+}
+
+// What is left to say when memory ran out: whatever the run had built is
+// gone with the stack that held it.
+ConversionResult OutOfMemory(const std::filesystem::path& log_path, const std::filesystem::path& cabrillo_path) {
+  ConversionResult result;
+  result.output_path = cabrillo_path;
+  result.failure = ReadFailure(FailureKind::kOutOfMemory, log_path, ENOMEM);
+  return result;
 }
 
 }  // namespace
 
 ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
-                                const std::filesystem::path& output_dir, FileSystem& file_system) {
-  Conversion conversion(data, log.size());
-  return ConvertWholeLog(conversion, log, {}, output_dir, file_system, true);
+                                const std::filesystem::path& cabrillo_path, FileSystem& file_system) {
+  try {
+    return ConvertInMemory(log, {}, data, cabrillo_path, file_system, true);
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory({}, cabrillo_path);
+  }
 }
 
 ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
-                            const std::filesystem::path& output_dir, FileSystem& file_system) {
-  return ReadAndConvert(log_path, data, output_dir, file_system, true);
+                            const std::filesystem::path& cabrillo_path, FileSystem& file_system) {
+  try {
+    return ReadAndConvert(log_path, data, cabrillo_path, file_system, true);
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory(log_path, cabrillo_path);
+  }
 }
 
 ConversionResult CheckLog(const std::filesystem::path& log_path, const ContestData& data,
                           FileSystem& file_system) {
-  return ReadAndConvert(log_path, data, {}, file_system, false);
+  try {
+    return ReadAndConvert(log_path, data, {}, file_system, false);
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory(log_path, {});
+  }
 }
 
 }  // namespace pelikan

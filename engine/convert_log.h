@@ -16,17 +16,29 @@ namespace pelikan {
 
 // The most contact lines one conversion takes; the next one stops the run.
 inline constexpr int kMaxRecords = 32767;
+// The longest line a log may hold, its line end not counted; a longer one
+// stops the run. Real contact lines are under 200 bytes.
+inline constexpr std::size_t kMaxLineBytes = 32767;
+// The largest log taken. Real logs are under 5 MB; the bound keeps a wrong
+// file from taking all memory (a conversion needs a few times the log).
+inline constexpr std::size_t kMaxLogBytes = std::size_t{64} << 20;
 
 enum class FailureKind {
   kCannotReadLog,     // the log could not be opened or read
   kCannotWriteFile,   // the Cabrillo file could not be written
   kTooManyContacts,   // the log holds more than kMaxRecords contact lines
+  kLogNotAFile,       // the log is a FIFO, a device or a socket
+  kLogTooLarge,       // the log holds more than kMaxLogBytes
+  kLineTooLong,       // a line is longer than kMaxLineBytes
+  kOutOfMemory,       // memory ran out during the conversion
 };
 
 struct ConversionFailure {
   FailureKind kind;
   std::filesystem::path path;  // the log (empty for a log in memory), or the Cabrillo file
-  std::string reason;          // the system's words, empty for kTooManyContacts
+  std::string reason;          // the system's words, empty where no call failed
+  std::int64_t line = 0;       // for kLineTooLong: the line's number, from 1
+  int error = 0;               // the errno value behind `reason`, 0 if none
 };
 
 // What a front end shows after a conversion. All texts are Windows-1250.
@@ -61,28 +73,31 @@ struct ConversionResult {
   bool ok() const { return !failure.has_value(); }
 };
 
-// The file name of the Cabrillo file for a callsign: the callsign without
-// leading and trailing blanks, every "/" and "\" (and NUL) replaced by "_",
+// The file name of the Cabrillo file for a callsign as the user typed it, in
+// the file system's encoding (UTF-8): the callsign without leading and
+// trailing blanks, every "/", "\" and control character replaced by "_",
 // then ".cbr". S57X/P gives S57X_P.cbr; no callsign leads out of its folder.
-std::string CabrilloFileName(std::string_view callsign);
+// Nothing for a callsign that leaves no name or only dots.
+std::optional<std::string> CabrilloFileName(std::string_view callsign);
 
 // Converts the log at `log_path` with `data` as it stands, and writes the
-// Cabrillo file into `output_dir` atomically: on any failure no file is
-// written and an existing one stays as it was. Never throws for bad input or
-// a failing disk; the result says what happened. A log saved as UTF-8 is
-// converted to Windows-1250 first (Utf8LogAsCp1250), with a note saying so.
+// Cabrillo file `cabrillo_path` atomically: on any failure no file is
+// written and an existing one stays as it was. The log must be a regular
+// file of at most kMaxLogBytes. Never throws, not even when memory runs
+// out; the result says what happened. A log saved as UTF-8 is converted to
+// Windows-1250 first (Utf8LogAsCp1250), with a note saying so.
 ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
-                            const std::filesystem::path& output_dir,
+                            const std::filesystem::path& cabrillo_path,
                             FileSystem& file_system = SystemFileSystem());
 
 // The same for a log that is already in memory.
 ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
-                                const std::filesystem::path& output_dir,
+                                const std::filesystem::path& cabrillo_path,
                                 FileSystem& file_system = SystemFileSystem());
 
 // The same run as ConvertLog, with the same result and notes, but no file is
 // written: a log can be checked before the contest data are final.
-// `output_path` holds only the file name.
+// `output_path` stays empty.
 ConversionResult CheckLog(const std::filesystem::path& log_path, const ContestData& data,
                           FileSystem& file_system = SystemFileSystem());
 

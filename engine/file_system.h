@@ -1,6 +1,7 @@
 #ifndef PELIKAN_ENGINE_FILE_SYSTEM_H_
 #define PELIKAN_ENGINE_FILE_SYSTEM_H_
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <filesystem>
@@ -18,8 +19,17 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
+  // Opens without blocking, so that a FIFO with no writer cannot hang the
+  // caller; Status then tells what was opened.
   virtual int OpenForReading(const std::filesystem::path& path);
+  virtual int Status(int fd, struct stat& info);
   virtual ssize_t Read(int fd, char* buffer, std::size_t size);
+  // Opens a new file without a name in `folder` (O_TMPFILE), with mode 0666
+  // narrowed by the umask. Fails with EOPNOTSUPP (or EISDIR on old kernels)
+  // where the file system cannot do that.
+  virtual int CreateUnnamed(const std::filesystem::path& folder);
+  // Gives an unnamed file the name `path`, which must not exist yet.
+  virtual int Link(int fd, const std::filesystem::path& path);
   // Creates and opens a new file from a mkstemp(3) template, which it
   // rewrites to the name it chose.
   virtual int CreateUnique(std::string& path_template);
@@ -29,19 +39,29 @@ class FileSystem {
   virtual int Close(int fd);
   virtual int Rename(const std::filesystem::path& from, const std::filesystem::path& to);
   virtual int Remove(const std::filesystem::path& path);
+  // Syncs the folder itself, so that a rename in it survives a power loss.
+  virtual int SyncFolder(const std::filesystem::path& folder);
 };
 
 // The real disk.
 FileSystem& SystemFileSystem();
 
 // Writes the concatenated `pieces` to `target` so that no partial file is
-// ever present there: a temporary file in the same folder is written in
-// full, synced, then renamed over the target. On failure the temporary file
-// is removed, the target is left exactly as it was, and the return value is
-// the reason (as strerror(3) words it); on success it is empty. A target that
-// exists without any write permission bit is read-only and is not replaced.
-std::string WriteFileAtomically(FileSystem& fs, const std::filesystem::path& target,
-                                std::span<const std::string_view> pieces);
+// ever present there. The data goes into a file without a name in the same
+// folder, which is synced, named and renamed over the target at once, then
+// the folder is synced. Where the file system has no unnamed files, a named
+// temporary file stands in (see RemoveNamedTemporaryFile). On failure the
+// temporary file is removed, the target is left exactly as it was, and the
+// return value is the reason as an errno value; on success it is 0. An existing target is replaced only when it is a regular file with
+// a write permission bit that the effective user may write; it keeps its
+// permission bits, without setuid and setgid.
+int WriteFileAtomically(FileSystem& fs, const std::filesystem::path& target,
+                        std::span<const std::string_view> pieces);
+
+// Removes the named temporary file that WriteFileAtomically has on disk at
+// this moment, if any. Async-signal-safe: for a SIGINT or SIGTERM handler,
+// so that a run ended by a signal leaves nothing behind.
+void RemoveNamedTemporaryFile() noexcept;
 
 }  // namespace pelikan
 

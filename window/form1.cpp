@@ -98,8 +98,20 @@ QString FromPath(const std::filesystem::path& path) {
   return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path.native())));
 }
 
+// The Cabrillo file's name for the callsign field's text, in the file
+// system's encoding; nothing when the text gives no name.
+std::optional<std::string> CabrilloName(const QString& callsign) {
+  return CabrilloFileName(QFile::encodeName(callsign).toStdString());
+}
+
+QString NoFileNameMessage(const QString& callsign) {
+  return QStringLiteral("Iz znaka »%1« ni mogoče sestaviti imena datoteke CBR.\n\nVpišite pravi znak.")
+      .arg(callsign);
+}
+
 QString FailureMessage(const ConversionFailure& failure, const QString& log_path) {
   const QString reason = QString::fromLocal8Bit(failure.reason);
+  const QString not_written = QStringLiteral("\n\nDatoteka CBR ni bila zapisana.");
   switch (failure.kind) {
     case FailureKind::kCannotReadLog:
       return QStringLiteral("Dnevnika %1 ni mogoče prebrati:\n%2.\n\nDatoteka CBR ni bila zapisana.")
@@ -112,6 +124,19 @@ QString FailureMessage(const ConversionFailure& failure, const QString& log_path
     case FailureKind::kTooManyContacts:
       return QStringLiteral("Dnevnik %1 ima več kot %2 zvez.\n\nDatoteka CBR ni bila zapisana.")
           .arg(QDir::toNativeSeparators(log_path), QString::number(kMaxRecords));
+    case FailureKind::kLogNotAFile:
+      return QStringLiteral("%1 ni navadna datoteka.").arg(FromPath(failure.path)) + not_written;
+    case FailureKind::kLogTooLarge:
+      return QStringLiteral("Dnevnik %1 je večji od %2 MiB.")
+                 .arg(FromPath(failure.path), QString::number(kMaxLogBytes >> 20)) +
+             not_written;
+    case FailureKind::kLineTooLong:
+      return QStringLiteral("Vrstica %1 dnevnika %2 je daljša od %3 znakov.")
+                 .arg(QString::number(failure.line), FromPath(failure.path), QString::number(kMaxLineBytes)) +
+             not_written;
+    case FailureKind::kOutOfMemory:
+      return QStringLiteral("Za pretvorbo dnevnika %1 ni dovolj pomnilnika.").arg(FromPath(failure.path)) +
+             not_written;
   }
   return {};
 }
@@ -388,6 +413,10 @@ void Form1::Command1Click() {
     close();
     return;
   }
+  if (!CabrilloName(Text1[kCallsignIndex]->text())) {
+    Warn(NoFileNameMessage(Text1[kCallsignIndex]->text()));
+    return;
+  }
   InputPath.clear();
   // One entry that shows every file; "*" since "*.*" would hide names
   // without a dot.
@@ -410,14 +439,15 @@ void Form1::ChooseInputFile() {
 }
 
 void Form1::ConvertLog() {
-  if (InputPath.isEmpty()) return;
+  const std::optional<std::string> name = CabrilloName(Text1[kCallsignIndex]->text());
+  if (InputPath.isEmpty() || !name) return;
   std::optional<ConversionFailure> failure;
   ConversionResult result;
   {
     BusyPointer busy;
     const ContestData data = FieldsAsContestData();
     result = ::pelikan::ConvertLog(ToPath(InputPath), data,
-                                   ToPath(data_paths_.OutputFolder(InputPath)), file_system_);
+                                   ToPath(data_paths_.OutputFolder(InputPath)) / *name, file_system_);
     // A failed run keeps the lines it had; they stay on show.
     ShowResultList(result.result_list);
     if (result.ok()) Label2->setText(FromCp1250(result.processed_message));
@@ -461,9 +491,12 @@ void Form1::ShowNotes(const ConversionResult& result) {
 void Form1::Command2Click() {
   // The name is taken from the callsign field as it reads now, by the rule
   // the conversion used for the file it wrote.
-  const std::filesystem::path path =
-      ToPath(data_paths_.OutputFolder(InputPath)) /
-      CabrilloFileName(ToCp1250(Text1[kCallsignIndex]->text()));
+  const std::optional<std::string> name = CabrilloName(Text1[kCallsignIndex]->text());
+  if (!name) {
+    Warn(NoFileNameMessage(Text1[kCallsignIndex]->text()));
+    return;
+  }
+  const std::filesystem::path path = ToPath(data_paths_.OutputFolder(InputPath)) / *name;
   const QString shown = FromPath(path);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {

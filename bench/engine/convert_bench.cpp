@@ -36,7 +36,7 @@ void BM_ConvertLog(benchmark::State& state) {
   data.Callsign = "S59AAA";
   data.LicenceYear = "1985";
   for (auto _ : state) {
-    ConversionResult result = ConvertLog(dir / "log.txt", data, dir.path());
+    ConversionResult result = ConvertLog(dir / "log.txt", data, dir / "S59AAA.cbr");
     if (!result.ok() || result.record_count != contacts) state.SkipWithError("conversion failed");
     benchmark::DoNotOptimize(result);
   }

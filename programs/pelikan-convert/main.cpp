@@ -7,7 +7,11 @@
 #include <QStringList>
 
 #include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -21,6 +25,7 @@ namespace {
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitWarnings = 3;
+constexpr int kExitOutputFailed = 4;
 
 // One contest data field as a command-line option.
 struct FieldOption {
@@ -75,8 +80,9 @@ constexpr const char* kUsage =
     "standard error. Before it, standard error has a line LOGFILE:LINE: warning:\n"
     "for every log line that looks like a contact but was not converted, or whose\n"
     "QSO line has a faulty piece. Exit status: 0 done, 1 the conversion failed\n"
-    "(no file written), 2 wrong options or missing contest data, 3 done with\n"
-    "warnings under --strict.\n";
+    "(no file written), 2 wrong options, missing contest data or a callsign that\n"
+    "gives no file name, 3 done with warnings under --strict, 4 the Cabrillo file\n"
+    "was written but standard output failed.\n";
 
 constexpr const char* kVersion =
     "pelikan-convert (Pelikan) " PELIKAN_VERSION "\n"
@@ -159,20 +165,50 @@ QString FailureMessage(const pelikan::ConversionFailure& failure, const QString&
       return QStringLiteral("%1 holds more than %2 contacts; no file written")
           .arg(log_path)
           .arg(pelikan::kMaxRecords);
+    case pelikan::FailureKind::kLogNotAFile:
+      return QStringLiteral("%1 is not a regular file; no file written").arg(path);
+    case pelikan::FailureKind::kLogTooLarge:
+      return QStringLiteral("%1 is larger than %2 MiB; no file written").arg(path).arg(pelikan::kMaxLogBytes >> 20);
+    case pelikan::FailureKind::kLineTooLong:
+      return QStringLiteral("line %2 of %1 is longer than %3 bytes; no file written")
+          .arg(path)
+          .arg(failure.line)
+          .arg(pelikan::kMaxLineBytes);
+    case pelikan::FailureKind::kOutOfMemory:
+      return QStringLiteral("out of memory while converting %1; no file written").arg(path);
   }
   return {};
+}
+
+// Stands for an argument that is not valid UTF-8, followed by its index: a
+// lone surrogate, which no decoded text can hold. Paths are taken as the
+// bytes given, whatever their encoding; a text for the file must be UTF-8.
+constexpr QChar kRawArgument(0xDC00);
+
+// The bytes of a path argument as given.
+std::string PathBytes(const QString& argument, char* argv[]) {
+  if (argument.startsWith(kRawArgument)) return argv[argument.mid(1).toInt()];
+  return argument.toUtf8().toStdString();
+}
+
+// A signal that ends the run takes the named temporary file with it, then
+// ends the program as the signal would have.
+extern "C" void EndBySignal(int signal) {
+  pelikan::RemoveNamedTemporaryFile();
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  std::signal(SIGINT, EndBySignal);
+  std::signal(SIGTERM, EndBySignal);
   QStringList arguments;
   for (int i = 0; i < argc; ++i) {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString argument = utf8.decode(QByteArrayView(argv[i]));
-    if (utf8.hasError()) {
-      return UsageError(QStringLiteral("argument %1 is not valid UTF-8").arg(i));
-    }
+    if (utf8.hasError()) argument = kRawArgument + QString::number(i);
     arguments << argument;
   }
 
@@ -217,6 +253,9 @@ int main(int argc, char* argv[]) {
       // A text box holds one line; a line break in a value would break the
       // header's lines apart.
       QString value = parser.values(name).constLast();
+      if (value.startsWith(kRawArgument)) {
+        return UsageError(QStringLiteral("--%1 is not valid UTF-8").arg(name));
+      }
       value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
       const std::string typed = pelikan::ToCp1250(value);
       data.*option.field =
@@ -230,20 +269,38 @@ int main(int argc, char* argv[]) {
     return kExitUsage;
   }
 
-  const std::string log_file = QFile::encodeName(log_path).toStdString();
+  // Named after the callsign as the field shows it once left, in the file
+  // system's encoding.
+  const QString callsign = pelikan::FromCp1250(data.Callsign);
+  const std::optional<std::string> file_name = pelikan::CabrilloFileName(callsign.toUtf8().toStdString());
+  if (!file_name) {
+    std::fprintf(stderr, "pelikan-convert: the callsign \"%s\" gives no file name\n",
+                 callsign.toLocal8Bit().constData());
+    return kExitUsage;
+  }
+
+  const std::string log_bytes = PathBytes(log_path, argv);
+  const QString log_shown = QFile::decodeName(log_bytes.c_str());
   const pelikan::ConversionResult result =
       parser.isSet(check_option)
-          ? pelikan::CheckLog(log_file, data)
-          : pelikan::ConvertLog(log_file, data, QFile::encodeName(parser.value(output_dir_option)).toStdString());
+          ? pelikan::CheckLog(log_bytes, data)
+          : pelikan::ConvertLog(log_bytes, data,
+                                std::filesystem::path(PathBytes(parser.value(output_dir_option), argv)) / *file_name);
 
   for (const std::string& line : result.result_list) PrintLine(stdout, line);
-  std::fflush(stdout);
-  PrintNotes(result, log_path);
+  const bool output_failed = std::fflush(stdout) != 0 || std::ferror(stdout);
+  const int output_error = errno;
+  PrintNotes(result, log_shown);
   if (result.failure) {
-    std::fprintf(stderr, "pelikan-convert: %s\n",
-                 FailureMessage(*result.failure, log_path).toLocal8Bit().constData());
+    std::fprintf(stderr, "pelikan-convert: %s\n", FailureMessage(*result.failure, log_shown).toLocal8Bit().constData());
     return kExitFailed;
   }
   PrintLine(stderr, result.processed_message);
+  if (output_failed) {
+    std::fprintf(stderr, "pelikan-convert: %s standard output failed: %s\n",
+                 parser.isSet(check_option) ? "the log was checked, but" : "the Cabrillo file was written, but",
+                 std::strerror(output_error));
+    return kExitOutputFailed;
+  }
   return parser.isSet(strict_option) && result.WarningCount() > 0 ? kExitWarnings : 0;
 }

@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/temp_dir.h"
@@ -35,7 +37,7 @@ ContestData Station() {
 class ConvertLogTest : public ::testing::Test {
  protected:
   ConversionResult Convert(std::string_view log, const ContestData& data = Station()) {
-    result_ = ConvertLogText(log, data, dir_.path());
+    result_ = ConvertLogText(log, data, dir_ / CabrilloFileName(data.Callsign).value());
     return result_;
   }
   std::string File() const { return ReadFile(result_.output_path); }
@@ -326,11 +328,27 @@ TEST_F(ConvertLogTest, ScoreGoesIntoTheHeaderLineOnly) {
   EXPECT_THAT(file, HasSubstr("SOAPBOX: SCORE: 1\r\nSOAPBOX: CLAIMED-SCORE: 99\r\n"));
 }
 
-TEST_F(ConvertLogTest, FileNameStaysInTheOutputFolder) {
-  EXPECT_EQ(CabrilloFileName("S57X/P"), "S57X_P.cbr");
-  EXPECT_EQ(CabrilloFileName("  S59AAA   "), "S59AAA.cbr");
-  EXPECT_EQ(CabrilloFileName("../..\\x"), ".._.._x.cbr");
-  EXPECT_EQ(CabrilloFileName(std::string("a\0b", 3)), "a_b.cbr");
+TEST(CabrilloFileNameTest, NamesStayInTheFolderAndVisible) {
+  const std::optional<std::string> none;
+  const std::pair<std::string, std::optional<std::string>> rows[] = {
+      {"S57X/P", "S57X_P.cbr"},
+      {"  S59AAA   ", "S59AAA.cbr"},
+      {"../..\\x", ".._.._x.cbr"},
+      {std::string("a\0b", 3), "a_b.cbr"},
+      {"S5\tA\x7f\x1b", "S5_A__.cbr"},
+      {"S5\xc2\x85X\xc2\xa0", "S5_X\xc2\xa0.cbr"},  // NEL is a control, NBSP is not
+      {"S5\xc4\x8c", "S5\xc4\x8c.cbr"},          // a letter as UTF-8 stays as it is
+      {"", none},
+      {"    ", none},
+      {".", none},
+      {" .. ", none},
+      {"...", none},
+      {".S5", ".S5.cbr"},
+  };
+  for (const auto& [callsign, name] : rows) EXPECT_EQ(CabrilloFileName(callsign), name) << callsign;
+}
+
+TEST_F(ConvertLogTest, PortableCallKeepsItsSlashInTheFile) {
 
   ContestData data = Station();
   data.Callsign = "S57X/P";

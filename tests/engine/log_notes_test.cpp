@@ -83,7 +83,7 @@ class NotesTest : public ::testing::Test {
     ContestData data;
     data.Callsign = "S59AAA";
     data.LicenceYear = "1985";
-    return ConvertLogText(log, data, dir_.path());
+    return ConvertLogText(log, data, dir_ / CabrilloFileName(data.Callsign).value());
   }
   TempDir dir_;
 };

@@ -4,9 +4,15 @@
 // Input: the thirteen contest data fields, each ended by a NUL byte, then
 // the log. Missing fields keep their start texts. The front ends deliver
 // single-line field texts, so CR and LF are taken out of the fields.
+//
+// The log is converted twice: in memory, and read through the file system
+// layer in pieces of random sizes from a file whose size changes while it
+// is read. Both runs must give the same.
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -14,8 +20,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -48,6 +56,48 @@ class UnsyncedFileSystem : public pelikan::FileSystem {
  public:
   int Sync(int) override { return 0; }
 };
+
+// The log as a file read in pieces of random sizes. The file claims a size
+// that may be wrong, as a file that grows or shrinks while read does.
+class ChunkedLog : public UnsyncedFileSystem {
+ public:
+  static constexpr int kLogFd = 1 << 20;  // above any real descriptor
+  ChunkedLog(std::string_view log, std::uint32_t seed) : log_(log), random_(seed) {}
+
+  int OpenForReading(const std::filesystem::path&) override { return kLogFd; }
+  int Status(int fd, struct stat& info) override {
+    if (fd != kLogFd) return UnsyncedFileSystem::Status(fd, info);
+    info = {};
+    info.st_mode = S_IFREG | 0644;
+    const std::size_t size = log_.size();
+    const std::size_t claims[] = {size, 0, size / 2, size + 1, size * 2 + 7};
+    info.st_size = static_cast<off_t>(claims[random_() % std::size(claims)]);
+    return 0;
+  }
+  ssize_t Read(int fd, char* buffer, std::size_t size) override {
+    if (fd != kLogFd) return UnsyncedFileSystem::Read(fd, buffer, size);
+    // Mostly short pieces, sometimes long ones, so that every line end and
+    // every CR LF falls on a boundary somewhere.
+    const std::size_t longest = random_() % 4 == 0 ? 70000 : 64;
+    const std::size_t piece = std::min({size, log_.size() - at_, 1 + random_() % longest});
+    std::copy_n(log_.data() + at_, piece, buffer);
+    at_ += piece;
+    return static_cast<ssize_t>(piece);
+  }
+  int Close(int fd) override { return fd == kLogFd ? 0 : UnsyncedFileSystem::Close(fd); }
+
+ private:
+  std::string_view log_;
+  std::size_t at_ = 0;
+  std::minstd_rand random_;
+};
+
+std::string ReadAndRemove(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::filesystem::remove(path);
+  return file;
+}
 
 std::string SingleLine(std::string_view text) {
   std::string line;
@@ -89,21 +139,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string* field : targets) all_fields += *field;
   const std::string_view log = input;
 
+  // The front ends refuse a callsign that gives no name before converting.
+  const std::optional<std::string> name = pelikan::CabrilloFileName(fields.Callsign);
+  if (!name) return 0;
+  Check(name->find('/') == std::string::npos && *name != "." && *name != "..", "the name stays in its folder");
+  const std::filesystem::path output_path = OutputDir() / *name;
+
   static UnsyncedFileSystem file_system;
-  const pelikan::ConversionResult result = pelikan::ConvertLogText(log, fields, OutputDir(), file_system);
+  const pelikan::ConversionResult result = pelikan::ConvertLogText(log, fields, output_path, file_system);
+  const std::string file = result.ok() ? ReadAndRemove(output_path) : std::string();
+
+  ChunkedLog chunked(log, static_cast<std::uint32_t>(std::hash<std::string_view>()(input)));
+  const pelikan::ConversionResult read = pelikan::ConvertLog("log", fields, output_path, chunked);
+  Check(read.ok() == result.ok() && read.result_list == result.result_list &&
+            read.record_count == result.record_count && read.claimed_score == result.claimed_score,
+        "a log read in pieces converts as the same log in memory");
+  if (read.ok()) Check(ReadAndRemove(output_path) == file, "the same file from pieces as from memory");
+
   if (!result.ok()) {
-    // The only way a fuzz input can fail: a callsign too long for a file name.
-    Check(result.failure->kind == pelikan::FailureKind::kCannotWriteFile &&
-              result.output_path.filename().string().size() > 255,
+    // A callsign too long for a file name, or a log beyond the limits.
+    const pelikan::FailureKind kind = result.failure->kind;
+    Check((kind == pelikan::FailureKind::kCannotWriteFile && output_path.filename().string().size() > 255) ||
+              kind == pelikan::FailureKind::kLineTooLong || kind == pelikan::FailureKind::kTooManyContacts,
           "the conversion failed");
+    Check(kind == read.failure->kind && result.failure->line == read.failure->line, "both fail alike");
     std::error_code error;
-    Check(!std::filesystem::exists(result.output_path, error), "a failed run left a file");
+    Check(!std::filesystem::exists(output_path, error), "a failed run left a file");
     return 0;
   }
-
-  std::ifstream in(result.output_path, std::ios::binary);
-  const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  std::filesystem::remove(result.output_path);
 
   Check(file.ends_with("END-OF-LOG:\r\n"), "the file ends with END-OF-LOG: and CR LF");
   const std::array<std::string, 16> header = {
