@@ -1,6 +1,7 @@
 // pelikan-convert run as a script would run it.
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,7 +36,7 @@ struct RunResult {
 // Runs the converter with `arguments`, in `folder`, optionally as the
 // unprivileged user "nobody" so that file permissions hold even for root.
 RunResult Converter(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
-              bool unprivileged = false) {
+              bool unprivileged = false, const char* standard_output = nullptr) {
   std::vector<std::string> command;
   if (unprivileged && ::geteuid() == 0) {
     command = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
@@ -50,7 +51,8 @@ RunResult Converter(const std::vector<std::string>& arguments, const std::filesy
   const std::string err_path = (folder / ".stderr").string();
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, standard_output ? standard_output : out_path.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
   posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   pid_t pid = 0;
@@ -127,14 +129,43 @@ TEST(ConvertCliTest, TextCrossesTheCodePageBorder) {
   EXPECT_THAT(run.out, StartsWith("START-OF-LOG: Beta 2.2\nCREATED-BY: PELIKAN by QAZMIX\nCALLSIGN: S59AAA\n"));
 }
 
-TEST(ConvertCliTest, PortableCallsignAndOutputFolder) {
+TEST(ConvertCliTest, PortableCallsignAndPathsAsGiven) {
   TempDir dir;
-  WriteFile(dir / "log.txt", kContact);
-  std::filesystem::create_directory(dir / "out");
-  std::vector<std::string> arguments = With({"--output-dir", "out", "--callsign", "s57x/p"});
+  // Paths in a legacy encoding are taken byte for byte; the file's name is
+  // UTF-8, as the system names files.
+  WriteFile(dir / "l\xe8g.txt", kContact);
+  std::filesystem::create_directory(dir / "out\xe8");
+  std::vector<std::string> arguments = With({"--output-dir", "out\xe8", "--callsign", "s5\xc4\x8d/p"}, "l\xe8g.txt");
   const RunResult run = Converter(arguments, dir.path());
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_THAT(ReadFile(dir / "out" / "S57X_P.cbr"), HasSubstr("CALLSIGN: S57X/P\r\n"));
+  EXPECT_THAT(ReadFile(dir / "out\xe8" / "S5\xc4\x8c_P.cbr"), HasSubstr("CALLSIGN: S5\xc8/P\r\n"));
+}
+
+TEST(ConvertCliTest, FailingStandardOutputExitsFour) {
+  TempDir dir;
+  WriteFile(dir / "log.txt", kContact);
+  const RunResult run = Converter(With({}), dir.path(), false, "/dev/full");
+  EXPECT_EQ(run.status, 4);
+  EXPECT_THAT(run.err, HasSubstr("the Cabrillo file was written, but standard output failed: No space left"));
+  EXPECT_THAT(ReadFile(dir / "S59AAA.cbr"), EndsWith("END-OF-LOG:\r\n"));
+}
+
+TEST(ConvertCliTest, LogsBeyondTheBoundsExitOne) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+  WriteFile(dir / "long.txt", std::string(kContact) + "\n" + std::string(40000, 'a') + "\n");
+  WriteFile(dir / "large.txt", "");
+  std::filesystem::resize_file(dir / "large.txt", std::uintmax_t{1} << 30);
+  for (const auto& [log, message] :
+       {std::pair{"fifo", "fifo is not a regular file; no file written\n"},
+        std::pair{"/dev/zero", "/dev/zero is not a regular file; no file written\n"},
+        std::pair{"large.txt", "large.txt is larger than 64 MiB; no file written\n"},
+        std::pair{"long.txt", "line 2 of long.txt is longer than 32767 bytes; no file written\n"}}) {
+    const RunResult run = Converter(With({}, log), dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, std::string("pelikan-convert: ") + message);
+  }
+  EXPECT_EQ(CountEntries(dir.path()), 3);
 }
 
 TEST(ConvertCliTest, OverflowLeavesTheOldFile) {
@@ -173,6 +204,18 @@ TEST(ConvertCliTest, UnwritableFolderAndUnreadableLog) {
   EXPECT_EQ(run.err, "pelikan-convert: cannot read the log log.txt: Permission denied\n");
   EXPECT_FALSE(std::filesystem::exists(dir / "S59AAA.cbr"));
   EXPECT_THAT(run.out, ::testing::Not(HasSubstr("QSO:"))) << "nothing was converted";
+
+  // A writable folder is not enough to replace a file that is not ours.
+  if (::geteuid() != 0) return;
+  std::filesystem::create_directory(dir / "shared");
+  std::filesystem::permissions(dir / "shared", std::filesystem::perms::all);
+  WriteFile(dir / "shared" / "S59AAA.cbr", "root's");
+  std::filesystem::permissions(dir / "log.txt", std::filesystem::perms::all);
+  run = Converter(With({"--output-dir", "shared"}), dir.path(), /*unprivileged=*/true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "pelikan-convert: cannot write shared/S59AAA.cbr: Permission denied; no file written\n");
+  EXPECT_EQ(ReadFile(dir / "shared" / "S59AAA.cbr"), "root's");
+  EXPECT_EQ(CountEntries(dir / "shared"), 1);
 }
 
 struct UsageRow {
@@ -202,7 +245,11 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"two_logs", With({"other.txt"}), "only one LOGFILE"},
         UsageRow{"unknown_option", With({"--colour", "red"}), "Unknown option 'colour'"},
         UsageRow{"missing_value", {"log.txt", "--soapbox"}, "Missing value after '--soapbox'"},
-        UsageRow{"not_utf8", With({"--name", "\xe8\x9a"}), "is not valid UTF-8"}),
+        UsageRow{"not_utf8", With({"--name", "\xe8\x9a"}), "--name is not valid UTF-8"},
+        // Callsigns that give no file name.
+        UsageRow{"blank_callsign", With({"--callsign", "   "}), "the callsign \"   \" gives no file name"},
+        UsageRow{"dot_callsign", With({"--callsign", "."}), "the callsign \".\" gives no file name"},
+        UsageRow{"dots_callsign", With({"--callsign", " .. "}), "gives no file name"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConvertCliTest, EveryOptionWithoutItsValue) {

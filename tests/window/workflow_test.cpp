@@ -136,6 +136,25 @@ TEST_F(WorkflowTest, CancelledDialogStillEndsInTheFinishedState) {
   EXPECT_FALSE(form_->isVisible());
 }
 
+TEST_F(WorkflowTest, CallsignThatGivesNoFileNameIsRefusedBeforeTheDialog) {
+  Open();
+  FillRequired();
+  for (const char* callsign : {"   ", ".", " .. "}) {
+    SCOPED_TRACE(callsign);
+    Type(Text1(0), callsign);
+    Make();
+    EXPECT_TRUE(desktop_.dialogs.empty());
+    ASSERT_EQ(desktop_.warnings.size(), 1);
+    EXPECT_TRUE(desktop_.warnings.takeFirst().contains("imena datoteke"));
+    EXPECT_EQ(Button("Command1")->text(), "Izdelaj CBR");
+    EXPECT_TRUE(CabrilloFiles().isEmpty());
+  }
+  // A letter of the code page names the file as the system encodes names.
+  Type(Text1(0), "s5č");
+  Make();
+  EXPECT_EQ(CabrilloFiles(), QStringList{"S5Č.cbr"});
+}
+
 TEST_F(WorkflowTest, PrintNamesTheFileByTheCallsignAsItReadsNow) {
   Open();
   FillRequired();
