@@ -59,10 +59,15 @@ class FaultyFileSystem : public FileSystem {
   int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
     return step_ == Step::kRename ? Fail(EXDEV) : FileSystem::Rename(from, to);
   }
+  int SyncFolder(const std::filesystem::path& folder) override {
+    ++folder_syncs;
+    return FileSystem::SyncFolder(folder);
+  }
   ssize_t Read(int fd, char* buffer, std::size_t size) override {
     if (step_ == Step::kOutOfMemory) throw std::bad_alloc();
     return step_ == Step::kRead ? Fail(EIO) : FileSystem::Read(fd, buffer, size);
   }
+  int folder_syncs = 0;
 
  private:
   static int Fail(int error) {
@@ -150,6 +155,7 @@ TEST(OutputFileTest, NoTemporaryNameOutlivesTheRun) {
     // A handler ends the program; here the run goes on and, where the file
     // had a name, finds it gone.
     EXPECT_EQ(result.ok(), unnamed_files);
+    EXPECT_EQ(file_system.folder_syncs, unnamed_files ? 1 : 0) << "the rename is made durable";
     EXPECT_EQ(CountEntries(dir.path()), 1);
   }
 }
