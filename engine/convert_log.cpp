@@ -374,9 +374,10 @@ std::optional<std::string> CabrilloFileName(std::string_view callsign) {
   if (name.find_first_not_of('.') == std::string::npos) return std::nullopt;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const auto c = static_cast<unsigned char>(name[i]);
+    const auto next = static_cast<unsigned char>(i + 1 < name.size() ? name[i + 1] : 0);
     if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F) {
       name[i] = '_';
-    } else if (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0) {
+    } else if (c == 0xC2 && next >= 0x80 && next < 0xA0) {
       // U+0080 to U+009F, the second set of control characters, two bytes
       // in UTF-8 that become one "_".
       name.replace(i, 2, "_");

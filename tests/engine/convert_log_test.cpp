@@ -337,6 +337,7 @@ TEST(CabrilloFileNameTest, NamesStayInTheFolderAndVisible) {
       {std::string("a\0b", 3), "a_b.cbr"},
       {"S5\tA\x7f\x1b", "S5_A__.cbr"},
       {"S5\xc2\x85X\xc2\xa0", "S5_X\xc2\xa0.cbr"},  // NEL is a control, NBSP is not
+      {"S5\xc2" "A", "S5\xc2" "A.cbr"},                // no character, no control
       {"S5\xc4\x8c", "S5\xc4\x8c.cbr"},          // a letter as UTF-8 stays as it is
       {"", none},
       {"    ", none},
