@@ -193,7 +193,7 @@ std::string PathBytes(const QString& argument, char* argv[]) {
 
 // A signal that ends the run takes the named temporary file with it, then
 // ends the program as the signal would have.
-extern "C" void EndBySignal(int signal) {
+void EndBySignal(int signal) {
   pelikan::RemoveNamedTemporaryFile();
   std::signal(signal, SIG_DFL);
   std::raise(signal);
