@@ -51,10 +51,11 @@ const std::filesystem::path& OutputDir() {
   return dir;
 }
 
-// The real disk without the sync, which would make every run wait for it.
+// The real disk without the syncs, which would make every run wait for them.
 class UnsyncedFileSystem : public pelikan::FileSystem {
  public:
   int Sync(int) override { return 0; }
+  int SyncFolder(const std::filesystem::path&) override { return 0; }
 };
 
 // The log as a file read in pieces of random sizes. The file claims a size
