@@ -1,7 +1,13 @@
 #include "window/controls.h"
 
+#include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
+
+#include <algorithm>
 
 namespace pelikan {
 namespace {
@@ -33,6 +39,14 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   setCompleter(nullptr);
 }
 
+void ComboBox::showPopup() {
+  QAbstractItemView* list = view();
+  // The popup is at least as wide as its list, and the box is drawn narrow.
+  list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                        list->verticalScrollBar()->sizeHint().width());
+  QComboBox::showPopup();
+}
+
 void ComboBox::focusOutEvent(QFocusEvent* event) {
   QComboBox::focusOutEvent(event);
   if (MovesBetweenFields(event)) lineEdit()->home(false);
@@ -41,6 +55,29 @@ void ComboBox::focusOutEvent(QFocusEvent* event) {
 void ComboBox::keyPressEvent(QKeyEvent* event) {
   emit KeyPress(event);
   QComboBox::keyPressEvent(event);
+}
+
+void Frame::paintEvent(QPaintEvent* /*event*/) {
+  // Drawn here, since some styles (Fusion among them) always keep their
+  // frame below the caption: the border runs through the caption's middle
+  // and breaks for it.
+  QStylePainter painter(this);
+  QStyleOptionGroupBox option;
+  initStyleOption(&option);
+  QRect caption = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+  const int indent = fontMetrics().averageCharWidth();
+  caption.moveLeft(std::max(caption.left(), indent));
+
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setClipRegion(QRegion(rect()) - caption.adjusted(-indent / 2, 0, indent / 2, 0));
+  painter.setPen(palette().color(QPalette::Mid));
+  painter.setBrush(palette().color(QPalette::Window).darker(104));
+  const QRectF border = QRectF(rect().adjusted(0, caption.center().y(), 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5);
+  painter.drawRoundedRect(border, 2, 2);
+  painter.restore();
+  painter.drawItemText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
+                       isEnabled(), title(), QPalette::WindowText);
 }
 
 }  // namespace pelikan

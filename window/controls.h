@@ -2,6 +2,7 @@
 #define PELIKAN_WINDOW_CONTROLS_H_
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 
 class QFocusEvent;
@@ -35,12 +36,15 @@ class TextBox : public QLineEdit {
 // An editable combo box whose list only the program fills: Enter never adds
 // the typed text to the list, and typing is not completed from it, so the
 // text is exactly what the user typed or picked. Once left, it shows the
-// start of a text longer than the box.
+// start of a text longer than the box. Its drop-down list is as wide as
+// its longest entry, so that no entry is cut.
 class ComboBox : public QComboBox {
   Q_OBJECT
 
  public:
   explicit ComboBox(QWidget* parent = nullptr);
+
+  void showPopup() override;
 
  signals:
   // Before the box handles the key; the key is never taken away.
@@ -49,6 +53,17 @@ class ComboBox : public QComboBox {
  protected:
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A frame whose caption stands on its top border, whatever the style draws.
+class Frame : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  using QGroupBox::QGroupBox;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace pelikan

@@ -205,7 +205,7 @@ void Form1::CreateControls() {
   setWindowIcon(ProgramIcon());
   setFixedSize(Px(kClientWidth), Px(kClientHeight));
 
-  Frame1 = new QGroupBox(QStringLiteral("Podatki o tekmovanju"), this);
+  Frame1 = new Frame(QStringLiteral("Podatki o tekmovanju"), this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Frame1->setGeometry(Twips(120, 120, 4695, 6615));
 

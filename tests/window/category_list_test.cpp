@@ -1,6 +1,7 @@
 // The category lists: how a file becomes entries, and what the window does
 // with them.
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -53,6 +54,18 @@ TEST_F(WindowTest, ListsStartWithNothingChosenAndAnEmptyEntryIsNoCategory) {
   QTest::keyClick(Combo1(0), Qt::Key_Down);
   EXPECT_EQ(Combo1(0)->currentIndex(), 1);
   EXPECT_FALSE(Button("Command1")->isEnabled());
+}
+
+TEST_F(WindowTest, DropDownIsWideEnoughForTheLongestEntry) {
+  const QString longest = "SINGLE-OP-ASSISTED ALL BANDS HIGH POWER MIXED";
+  WriteFile("category.pod", "CHECKLOG\r\n" + longest.toLatin1() + "\r\n");
+  Open();
+  QComboBox* box = Combo1(0);
+  box->showPopup();
+  QAbstractItemView* list = box->view();
+  EXPECT_GT(list->width(), box->width());
+  EXPECT_GE(list->viewport()->width(), list->fontMetrics().horizontalAdvance(longest));
+  box->hidePopup();
 }
 
 TEST_F(WindowTest, MissingOrUnreadableListStillOpensTheWindow) {
