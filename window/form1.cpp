@@ -23,6 +23,7 @@
 #include "engine/convert_log.h"
 #include "window/category_list.h"
 #include "window/controls.h"
+#include "window/system_reason.h"
 #include "window/text_codec.h"
 
 #include "window/pelikan_icon.xpm"
@@ -110,7 +111,7 @@ QString NoFileNameMessage(const QString& callsign) {
 }
 
 QString FailureMessage(const ConversionFailure& failure, const QString& log_path) {
-  const QString reason = QString::fromLocal8Bit(failure.reason);
+  const QString reason = SystemReason(failure.error, QString::fromLocal8Bit(failure.reason));
   const QString not_written = QStringLiteral("\n\nDatoteka CBR ni bila zapisana.");
   switch (failure.kind) {
     case FailureKind::kCannotReadLog:

@@ -26,6 +26,10 @@ TEST(ReadCategoryList, EveryLineIsAnEntryAsItStands) {
       {"blanks, duplicates and order kept", " Z \r\nA\r\n Z \r\n", {" Z ", "A", " Z "}},
       {"an empty file", "", {}},
       {"Windows-1250 letters", "Za\xe8\x9a" "etnik\r\n", {"Začšetnik"}},
+      {"UTF-8 with its mark dropped", "\xef\xbb\xbf\xc5\xbd" "ENSKE\r\nYL\r\n", {"ŽENSKE", "YL"}},
+      {"UTF-8 without a mark", "A\r\n\xc5\xbd" "ENSKE", {"A", "ŽENSKE"}},
+      {"a mark and plain ASCII", "\xef\xbb\xbfYL\r\n", {"YL"}},
+      {"Windows-1250 that is no UTF-8", "\xc5\xbd\x8e" "ENSKE\r\n", {"Ĺ˝ŽENSKE"}},
   };
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
@@ -80,6 +84,8 @@ TEST_F(WindowTest, MissingOrUnreadableListStillOpensTheWindow) {
   ASSERT_EQ(desktop_.warnings.size(), 2);
   EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("category.pod"))));
   EXPECT_TRUE(desktop_.warnings[1].contains(QDir::toNativeSeparators(PathIn("category1.pod"))));
+  EXPECT_TRUE(desktop_.warnings[0].contains("to je mapa, ne datoteka"));
+  EXPECT_TRUE(desktop_.warnings[1].contains("datoteka ali mapa ne obstaja"));
 
   // A category can still be typed.
   FillRequired();

@@ -11,6 +11,7 @@
 
 #include "engine/convert_log.h"
 #include "tests/window/window_test.h"
+#include "window/system_reason.h"
 
 namespace pelikan {
 namespace {
@@ -213,7 +214,7 @@ TEST_F(WorkflowTest, LogThatCannotBeReadIsReportedAndTheRunFinishes) {
   ASSERT_EQ(desktop_.warnings.size(), 1);
   EXPECT_TRUE(desktop_.warnings[0].contains("Dnevnika"));
   EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("vanished.log"))));
-  EXPECT_TRUE(desktop_.warnings[0].contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
+  EXPECT_TRUE(desktop_.warnings[0].contains(":\ndatoteka ali mapa ne obstaja."));
   EXPECT_EQ(ListLines().value(0), "START-OF-LOG: Beta 2.2");
   EXPECT_EQ(Label2(), "");
   EXPECT_TRUE(CabrilloFiles().isEmpty());
@@ -228,7 +229,7 @@ TEST_F(WorkflowTest, FileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
   Make();
   ASSERT_EQ(desktop_.warnings.size(), 1);
   EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("S5.cbr"))));
-  EXPECT_TRUE(desktop_.warnings[0].contains(QString::fromLocal8Bit(std::strerror(EACCES))));
+  EXPECT_TRUE(desktop_.warnings[0].contains(":\ndostop ni dovoljen."));
   EXPECT_EQ(ReadFile("S5.cbr"), "an earlier entry\r\n");
   EXPECT_EQ(CabrilloFiles(), QStringList{"S5.cbr"});
   EXPECT_EQ(ListLines().value(29), "Skupaj  5   tock   x     3 mnozilcev  =  15  tock");
@@ -253,6 +254,14 @@ TEST_F(WorkflowTest, LogOverTheContactLimitIsReportedAndNothingWritten) {
   EXPECT_GT(ListLines().size(), kMaxRecords);
   EXPECT_EQ(ListLines().filter("Skupaj").size(), 0);
   ExpectFinished();
+}
+
+TEST(SystemReason, CommonReasonsInSlovenianOthersAsTheSystemSaysThem) {
+  const auto words = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+  EXPECT_EQ(SystemReason(ENOSPC, "whatever"), "na disku ni več prostora");
+  EXPECT_EQ(SystemReason(0, words(EROFS)), "datotečni sistem je samo za branje");
+  EXPECT_EQ(SystemReason(0, words(ENAMETOOLONG)), "ime datoteke je predolgo");
+  EXPECT_EQ(SystemReason(ESTALE, words(ESTALE)), words(ESTALE));
 }
 
 }  // namespace
