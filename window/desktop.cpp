@@ -1,9 +1,21 @@
 #include "window/desktop.h"
 
-#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QUrl>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <string_view>
+#include <utility>
+
+#include "window/system_reason.h"
+#include "window/text_codec.h"
+#include "window/text_viewer.h"
 
 namespace pelikan {
 
@@ -14,10 +26,49 @@ QString Desktop::ChooseExistingFile(QWidget* parent, const QString& caption,
   return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-bool Desktop::OpenInViewer(const QString& path) {
-  // A file URL goes to the desktop's opener as one argument, with no shell
-  // between, so blanks and quotes in the path need no escaping.
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+QString Desktop::DefaultTextApplication() {
+  QProcess query;
+  query.setStandardInputFile(QProcess::nullDevice());
+  query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                          QStringLiteral("text/plain")});
+  // A shell script that reads a few small files; should it hang, the user
+  // still gets the own viewer.
+  if (!query.waitForFinished(5000)) {
+    query.kill();
+    query.waitForFinished();
+    return {};
+  }
+  if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) return {};
+  const QString id = QString::fromLocal8Bit(query.readAllStandardOutput()).section(u'\n', 0, 0).trimmed();
+  if (id.isEmpty()) return {};
+  return QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id);
+}
+
+void Desktop::Start(const QString& program, const QStringList& arguments, QObject* context,
+                    std::function<void(bool succeeded)> done) {
+  auto* process = new QProcess(context);
+  process->setStandardInputFile(QProcess::nullDevice());
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  auto finish = [process, done = std::move(done)](bool succeeded) {
+    process->disconnect();
+    process->deleteLater();
+    done(succeeded);
+  };
+  QObject::connect(process, &QProcess::finished, context,
+                   [finish](int code, QProcess::ExitStatus status) {
+                     finish(status == QProcess::NormalExit && code == 0);
+                   });
+  QObject::connect(process, &QProcess::errorOccurred, context, [finish](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) finish(false);
+  });
+  process->start(program, arguments);
+}
+
+void Desktop::ShowText(QWidget* parent, const QString& title, const QString& text) {
+  auto* viewer = new TextViewer(title, text, parent);
+  viewer->setAttribute(Qt::WA_DeleteOnClose);
+  viewer->show();
 }
 
 void Desktop::Warn(QWidget* parent, const QString& title, const QString& text) {
@@ -34,6 +85,59 @@ void Desktop::WarnWithDetails(QWidget* parent, const QString& title, const QStri
 Desktop& SystemDesktop() {
   static Desktop desktop;
   return desktop;
+}
+
+bool RunsInTerminal(const QString& path) {
+  // By hand: QSettings' INI reading takes the entry's ";" lists and "\"
+  // escapes for its own syntax. Only one key of one group matters here.
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
+  QTextStream in(&file);
+  bool in_main_group = false;
+  QString line;
+  while (in.readLineInto(&line)) {
+    line = line.trimmed();
+    if (line.startsWith(u'[')) {
+      in_main_group = line == QStringLiteral("[Desktop Entry]");
+    } else if (in_main_group && line.section(u'=', 0, 0).trimmed() == QStringLiteral("Terminal")) {
+      return line.section(u'=', 1).trimmed() == QStringLiteral("true");
+    }
+  }
+  return false;
+}
+
+namespace {
+
+void ShowInOwnViewer(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
+  QFile file(path);
+  QByteArray bytes;
+  if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+  if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    desktop.Warn(parent, title,
+                 QStringLiteral("Datoteke %1 ni mogoče odpreti:\n%2.")
+                     .arg(QDir::toNativeSeparators(path), SystemReason(0, file.errorString())));
+    return;
+  }
+  desktop.ShowText(parent, QFileInfo(path).fileName(),
+                   FromCp1250(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+}
+
+}  // namespace
+
+void OpenAsText(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
+  const QString entry = desktop.DefaultTextApplication();
+  // A terminal program would need a terminal we cannot pick reliably, and
+  // gives no way to print; the own viewer does both.
+  if (entry.isEmpty() || RunsInTerminal(entry)) {
+    ShowInOwnViewer(desktop, parent, title, path);
+    return;
+  }
+  // gio starts the entry as the desktop would, with its own rules for the
+  // Exec line's field codes, and fails when the program cannot start.
+  desktop.Start(QStringLiteral("gio"), {QStringLiteral("launch"), entry, path}, parent,
+                [&desktop, parent = QPointer<QWidget>(parent), title, path](bool succeeded) {
+                  if (!succeeded && parent) ShowInOwnViewer(desktop, parent, title, path);
+                });
 }
 
 }  // namespace pelikan

@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
-#include <system_error>
 #include <utility>
 
 #include "engine/convert_log.h"
@@ -419,6 +418,7 @@ void Form1::Command1Click() {
     return;
   }
   InputPath.clear();
+  written_file_.clear();
   // One entry that shows every file; "*" since "*.*" would hide names
   // without a dot.
   dialog_filter_ = QStringLiteral("*.* (*)");
@@ -426,9 +426,14 @@ void Form1::Command1Click() {
   panel1_->setText(QDir::toNativeSeparators(InputPath));
   // The QsoRegisters would be reset here: every conversion starts with
   // fresh ones of its own, so there is nothing left over to clear.
-  ConvertLog();
-  Command1->setText(kExitCaption);
-  Command2->setVisible(true);
+  // A failed run keeps the make button and the typed data, so the user can
+  // pick another log at once instead of starting over.
+  if (ConvertLog() != RunOutcome::kFailed) {
+    Command1->setText(kExitCaption);
+    Command2->setVisible(true);
+  }
+  // Away from KONEC, where a stray Enter would end the program.
+  List1->setFocus();
 }
 
 void Form1::ChooseInputFile() {
@@ -439,9 +444,9 @@ void Form1::ChooseInputFile() {
   if (!chosen.isEmpty()) InputPath = chosen;
 }
 
-void Form1::ConvertLog() {
+Form1::RunOutcome Form1::ConvertLog() {
   const std::optional<std::string> name = CabrilloName(Text1[kCallsignIndex]->text());
-  if (InputPath.isEmpty() || !name) return;
+  if (InputPath.isEmpty() || !name) return RunOutcome::kNoInput;
   std::optional<ConversionFailure> failure;
   ConversionResult result;
   {
@@ -451,7 +456,14 @@ void Form1::ConvertLog() {
                                    ToPath(data_paths_.OutputFolder(InputPath)) / *name, file_system_);
     // A failed run keeps the lines it had; they stay on show.
     ShowResultList(result.result_list);
-    if (result.ok()) Label2->setText(FromCp1250(result.processed_message));
+    if (result.ok()) {
+      Label2->setText(FromCp1250(result.processed_message));
+      written_file_ = QFile::decodeName(QByteArray::fromStdString(result.output_path.native()));
+      // The status bar is the one place that can say where the file went.
+      panel1_->setText(QStringLiteral("Zapisano: %1").arg(QDir::toNativeSeparators(written_file_)));
+      // The summary and the claimed score close the list.
+      List1->scrollToBottom();
+    }
     // The conversion pads the callsign field for its QSO lines; the field
     // shows it as left, which raises the readiness rule. The blanks are
     // added to the field's own text, so that a character the code page
@@ -464,6 +476,7 @@ void Form1::ConvertLog() {
   }
   if (failure) Warn(FailureMessage(*failure, InputPath));
   ShowNotes(result);
+  return failure ? RunOutcome::kFailed : RunOutcome::kWritten;
 }
 
 void Form1::ShowNotes(const ConversionResult& result) {
@@ -490,24 +503,13 @@ void Form1::ShowNotes(const ConversionResult& result) {
 }
 
 void Form1::Command2Click() {
-  // The name is taken from the callsign field as it reads now, by the rule
-  // the conversion used for the file it wrote.
-  const std::optional<std::string> name = CabrilloName(Text1[kCallsignIndex]->text());
-  if (!name) {
-    Warn(NoFileNameMessage(Text1[kCallsignIndex]->text()));
+  // Only the file this run wrote: a name rebuilt from the callsign field
+  // could find an older entry and have the user send the wrong one.
+  if (written_file_.isEmpty()) {
+    Warn(QStringLiteral("Datoteka CBR ni bila zapisana, zato ni česa tiskati."));
     return;
   }
-  const std::filesystem::path path = ToPath(data_paths_.OutputFolder(InputPath)) / *name;
-  const QString shown = FromPath(path);
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) {
-    Warn(QStringLiteral("Datoteka %1 ne obstaja.").arg(shown));
-    return;
-  }
-  if (!desktop_.OpenInViewer(QFile::decodeName(QByteArray::fromStdString(path.native())))) {
-    Warn(QStringLiteral("Datoteke %1 ni mogoče odpreti:\npregledovalnika ni bilo mogoče zagnati.")
-             .arg(shown));
-  }
+  OpenAsText(desktop_, this, kMessageTitle, written_file_);
 }
 
 ContestData Form1::FieldsAsContestData() const {

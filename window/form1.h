@@ -35,8 +35,10 @@ QIcon ProgramIcon();
 
 // The program's one window: the contest data form on the left, the make and
 // print buttons under it, the result list on the right and the status bar
-// along the bottom. It runs one conversion per start: after the first press
-// of the make button that button reads "KONEC" and closes the window.
+// along the bottom. It runs one conversion per start: after a run that
+// wrote the file, or a cancelled choice of log, the make button reads
+// "KONEC" and closes the window. A failed run leaves it as it was, so that
+// another log can be tried without typing everything again.
 //
 // Every control carries its name as its object name; the members of a
 // control array are named with their index, as "Text1(4)" or "Label1(13)".
@@ -47,8 +49,8 @@ class Form1 : public QWidget {
   // `program_folder` is the folder of the executable (empty: this
   // process's); DataPaths decides from it where the category lists come
   // from and where the Cabrillo file goes. `desktop` answers the
-  // file dialog, opens the viewer and shows warnings; `file_system` is the
-  // engine's way to the disk.
+  // file dialog, opens the written file for printing and shows warnings;
+  // `file_system` is the engine's way to the disk.
   explicit Form1(QString program_folder = {}, Desktop& desktop = SystemDesktop(),
                  FileSystem& file_system = SystemFileSystem());
   ~Form1() override;
@@ -77,9 +79,11 @@ class Form1 : public QWidget {
   void Command1Click();
   void Command2Click();
 
+  enum class RunOutcome { kNoInput, kWritten, kFailed };
+
   void SendTabForEnter(const QKeyEvent* event);
   void ChooseInputFile();
-  void ConvertLog();
+  RunOutcome ConvertLog();
   void UpdateMakeButton();
 
   ContestData FieldsAsContestData() const;
@@ -107,6 +111,8 @@ class Form1 : public QWidget {
 
   // The full path of the input log; empty means none.
   QString InputPath;
+  // The Cabrillo file the last run wrote; empty when it wrote none.
+  QString written_file_;
   QString dialog_filter_;
   // The two halves of the readiness rule (CategoryChosen and
   // RequiredTextsFilled), recomputed at every change of a field.

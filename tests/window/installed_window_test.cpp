@@ -49,8 +49,11 @@ TEST_F(InstalledWindowTest, ReadsTheInstalledListsAndWritesBesideTheLog) {
   EXPECT_TRUE(ReadFile("S57AB.cbr").contains("\r\nCLAIMED-SCORE: 2\r\n"));
   EXPECT_EQ(QDir(program_folder_).entryList({"*.cbr"}, QDir::Files), QStringList());
 
+  // No text application here: the own viewer shows the file written.
   QTest::mouseClick(Button("Command2"), Qt::LeftButton);
-  EXPECT_EQ(desktop_.opened, QStringList{PathIn("S57AB.cbr")});
+  ASSERT_EQ(desktop_.shown.size(), 1u);
+  EXPECT_EQ(desktop_.shown[0].title, "S57AB.cbr");
+  EXPECT_TRUE(desktop_.shown[0].text.contains("\r\nCLAIMED-SCORE: 2\r\n"));
 }
 
 }  // namespace

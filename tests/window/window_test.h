@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <utility>
@@ -33,24 +34,34 @@ class FakeDesktop : public Desktop {
   struct Dialog {
     QString folder, filter;
   };
+  struct Shown {
+    QString title, text;
+  };
   QString ChooseExistingFile(QWidget*, const QString&, const QString& folder,
                              const QString& filter) override {
     dialogs.push_back({folder, filter});
     return chosen_file;
   }
-  bool OpenInViewer(const QString& path) override {
-    opened << path;
-    return viewer_starts;
+  QString DefaultTextApplication() override { return text_application; }
+  void Start(const QString& program, const QStringList& arguments, QObject*,
+             std::function<void(bool)> done) override {
+    started.push_back(QStringList{program} + arguments);
+    done(start_succeeds);
+  }
+  void ShowText(QWidget*, const QString& title, const QString& text) override {
+    shown.push_back({title, text});
   }
   void Warn(QWidget*, const QString&, const QString& text) override { warnings << text; }
   void WarnWithDetails(QWidget*, const QString&, const QString& text, const QString& details) override {
     detailed_warnings.push_back({text, details});
   }
 
-  QString chosen_file;  // the dialog's answer; empty is a cancel
-  bool viewer_starts = true;
+  QString chosen_file;       // the dialog's answer; empty is a cancel
+  QString text_application;  // a desktop entry file; empty is none
+  bool start_succeeds = true;
   std::vector<Dialog> dialogs;
-  QStringList opened;
+  std::vector<QStringList> started;
+  std::vector<Shown> shown;
   QStringList warnings;
   std::vector<std::pair<QString, QString>> detailed_warnings;  // text, details
 };

@@ -1,9 +1,10 @@
-// One conversion driven through the window: make, dialog, list, file, print
-// and exit, and every way it can go wrong.
+// Conversions driven through the window: make, dialog, list, file, print
+// and exit, and every way they can go wrong.
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include "engine/convert_log.h"
 #include "tests/window/window_test.h"
 #include "window/system_reason.h"
+#include "window/text_viewer.h"
 
 namespace pelikan {
 namespace {
@@ -37,10 +39,30 @@ class WorkflowTest : public WindowTest {
     Settle();
   }
 
+  void Print() { QTest::mouseClick(Button("Command2"), Qt::LeftButton); }
+
+  // After a written file or a cancel; the focus is off KONEC either way.
   void ExpectFinished() {
     EXPECT_EQ(Button("Command1")->text(), "KONEC");
     EXPECT_TRUE(Button("Command2")->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), Control<QListView>("List1"));
+  }
+
+  // After a failure: the data stay and another log can be chosen at once.
+  void ExpectReadyForAnotherRun() {
+    EXPECT_EQ(Button("Command1")->text(), "Izdelaj CBR");
+    EXPECT_TRUE(Button("Command1")->isEnabled());
+    EXPECT_FALSE(Button("Command2")->isVisible());
+    EXPECT_EQ(Text1(8)->text(), "1000 Ljubljana");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), Control<QListView>("List1"));
+  }
+
+  // A desktop entry file for the default text application.
+  QString TextApplication(const QByteArray& entry) {
+    WriteFile("editor.desktop", entry);
+    return PathIn("editor.desktop");
   }
 
   QStringList CabrilloFiles() const { return QDir(folder_.path()).entryList({"*.cbr"}, QDir::Files); }
@@ -58,7 +80,7 @@ TEST_F(WorkflowTest, WholeRunFromTypedFieldsToExit) {
   ASSERT_EQ(desktop_.dialogs.size(), 1u);
   EXPECT_EQ(desktop_.dialogs[0].filter, "*.* (*)");
   EXPECT_EQ(desktop_.dialogs[0].folder, QDir::homePath());
-  EXPECT_EQ(StatusPanel(1), QDir::toNativeSeparators(PathIn("contest.log")));
+  EXPECT_EQ(StatusPanel(1), "Zapisano: " + QDir::toNativeSeparators(PathIn("S57AB.cbr")));
   EXPECT_TRUE(desktop_.warnings.isEmpty()) << desktop_.warnings.join("\n").toStdString();
   EXPECT_TRUE(desktop_.detailed_warnings.empty());
 
@@ -84,9 +106,15 @@ TEST_F(WorkflowTest, WholeRunFromTypedFieldsToExit) {
   EXPECT_TRUE(file.endsWith("\r\nEND-OF-LOG:\r\n"));
   ExpectFinished();
 
-  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
-  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
-  EXPECT_EQ(desktop_.opened, QStringList(2, PathIn("S57AB.cbr")));
+  // Printed from the text application, as often as the user likes; the
+  // file it gets is the one written, whatever the field reads now.
+  desktop_.text_application = TextApplication("[Desktop Entry]\nExec=editor %f\n");
+  Print();
+  Type(Text1(0), "S57XY");
+  Print();
+  const QStringList launch = {"gio", "launch", PathIn("editor.desktop"), PathIn("S57AB.cbr")};
+  EXPECT_EQ(desktop_.started, std::vector<QStringList>(2, launch));
+  EXPECT_TRUE(desktop_.shown.empty());
 
   QTest::mouseClick(Button("Command1"), Qt::LeftButton);
   EXPECT_FALSE(form_->isVisible());
@@ -115,6 +143,7 @@ TEST_F(WorkflowTest, LinesToLookAtAreListedInOneBoxAfterTheRun) {
 
 TEST_F(WorkflowTest, CancelledDialogStillEndsInTheFinishedState) {
   desktop_.chosen_file.clear();
+  WriteFile("S5.cbr", "an earlier entry\r\n");
   Open();
   FillRequired();
   Make();
@@ -123,15 +152,16 @@ TEST_F(WorkflowTest, CancelledDialogStillEndsInTheFinishedState) {
   EXPECT_TRUE(ListLines().isEmpty());
   EXPECT_EQ(Label2(), "");
   EXPECT_EQ(Text1(0)->text(), "S5");
-  EXPECT_TRUE(CabrilloFiles().isEmpty());
+  EXPECT_EQ(ReadFile("S5.cbr"), "an earlier entry\r\n");
   EXPECT_TRUE(desktop_.warnings.isEmpty());
   ExpectFinished();
 
-  // Nothing was written, so there is nothing to print: said, not started.
-  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
-  EXPECT_TRUE(desktop_.opened.isEmpty());
+  // This run wrote nothing: said, and the older file is not offered.
+  Print();
+  EXPECT_TRUE(desktop_.started.empty());
+  EXPECT_TRUE(desktop_.shown.empty());
   ASSERT_EQ(desktop_.warnings.size(), 1);
-  EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("S5.cbr"))));
+  EXPECT_TRUE(desktop_.warnings[0].contains("ni bila zapisana"));
 
   QTest::mouseClick(Button("Command1"), Qt::LeftButton);
   EXPECT_FALSE(form_->isVisible());
@@ -156,24 +186,58 @@ TEST_F(WorkflowTest, CallsignThatGivesNoFileNameIsRefusedBeforeTheDialog) {
   EXPECT_EQ(CabrilloFiles(), QStringList{"S5Č.cbr"});
 }
 
-TEST_F(WorkflowTest, PrintNamesTheFileByTheCallsignAsItReadsNow) {
+TEST_F(WorkflowTest, PrintFallsBackToTheOwnViewer) {
+  struct Case {
+    const char* name;
+    QByteArray entry;  // empty: no text application at all
+    bool start_succeeds;
+    bool launched;
+    bool viewed;
+  };
+  const Case cases[] = {
+      {"no text application", "", true, false, true},
+      {"a terminal program", "[Desktop Entry]\nExec=vim %f\nTerminal=true\n", true, false, true},
+      {"blanks around the key", "[Desktop Entry]\nTerminal = true\n", true, false, true},
+      {"terminal only in an action",
+       "[Desktop Entry]\nExec=ed %f\n[Desktop Action new]\nTerminal=true\n", true, true, false},
+      {"an application that does not start", "[Desktop Entry]\nExec=ed %f\n", false, true, true},
+  };
   Open();
   FillRequired();
+  Type(Text1(6), "Janez Černe");
   Make();
-  ASSERT_EQ(CabrilloFiles(), QStringList{"S5.cbr"});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    desktop_.started.clear();
+    desktop_.shown.clear();
+    desktop_.text_application = c.entry.isEmpty() ? QString() : TextApplication(c.entry);
+    desktop_.start_succeeds = c.start_succeeds;
+    Print();
+    EXPECT_EQ(desktop_.started.size(), c.launched ? 1u : 0u);
+    ASSERT_EQ(desktop_.shown.size(), c.viewed ? 1u : 0u);
+    if (c.viewed) {
+      EXPECT_EQ(desktop_.shown[0].title, "S5.cbr");
+      EXPECT_TRUE(desktop_.shown[0].text.contains("\r\nNAME: Janez Černe\r\n"));
+    }
+  }
+  EXPECT_TRUE(desktop_.warnings.isEmpty());
 
-  desktop_.viewer_starts = false;
-  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+  // The viewer itself: the text as given, read-only, in the fixed font.
+  TextViewer viewer("S5.cbr", desktop_.shown.back().text);
+  const auto* text = viewer.findChild<QPlainTextEdit*>("ViewerText");
+  EXPECT_EQ(text->toPlainText(), QString(desktop_.shown.back().text).replace("\r\n", "\n"));
+  EXPECT_TRUE(text->isReadOnly());
+  EXPECT_EQ(text->fontMetrics().horizontalAdvance("iiii"), text->fontMetrics().horizontalAdvance("MMMM"));
+  EXPECT_NE(viewer.findChild<QPushButton*>("ViewerPrint"), nullptr);
+
+  // A file gone since the run is said, not shown empty.
+  ASSERT_TRUE(QFile::remove(PathIn("S5.cbr")));
+  desktop_.text_application.clear();
+  desktop_.shown.clear();
+  Print();
+  EXPECT_TRUE(desktop_.shown.empty());
   ASSERT_EQ(desktop_.warnings.size(), 1);
-  EXPECT_TRUE(desktop_.warnings[0].contains(QDir::toNativeSeparators(PathIn("S5.cbr"))));
-  EXPECT_TRUE(desktop_.warnings[0].contains("pregledovalnika"));
-
-  desktop_.viewer_starts = true;
-  Type(Text1(0), "S57XY");
-  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
-  EXPECT_EQ(desktop_.opened, QStringList{PathIn("S5.cbr")});  // only the first press
-  ASSERT_EQ(desktop_.warnings.size(), 2);
-  EXPECT_TRUE(desktop_.warnings[1].contains(QDir::toNativeSeparators(PathIn("S57XY.cbr"))));
+  EXPECT_TRUE(desktop_.warnings[0].contains("datoteka ali mapa ne obstaja"));
 }
 
 TEST_F(WorkflowTest, EachConversionStartsWithEmptyRegisters) {
@@ -206,7 +270,7 @@ TEST_F(WorkflowTest, BusyPointerShowsWhileTheLogIsConverted) {
   ExpectFinished();
 }
 
-TEST_F(WorkflowTest, LogThatCannotBeReadIsReportedAndTheRunFinishes) {
+TEST_F(WorkflowTest, AfterAFailedRunAnotherLogCanBeTriedAtOnce) {
   desktop_.chosen_file = PathIn("vanished.log");
   Open();
   FillRequired();
@@ -217,8 +281,27 @@ TEST_F(WorkflowTest, LogThatCannotBeReadIsReportedAndTheRunFinishes) {
   EXPECT_TRUE(desktop_.warnings[0].contains(":\ndatoteka ali mapa ne obstaja."));
   EXPECT_EQ(ListLines().value(0), "START-OF-LOG: Beta 2.2");
   EXPECT_EQ(Label2(), "");
+  EXPECT_EQ(StatusPanel(1), QDir::toNativeSeparators(PathIn("vanished.log")));
   EXPECT_TRUE(CabrilloFiles().isEmpty());
+  ExpectReadyForAnotherRun();
+
+  // A longer log, so that the summary is below the list's first screen.
+  QByteArray log;
+  for (int i = 0; i < 80; ++i) {
+    log += "QSO: 80 CW 09.11.2007 06:01 S5" + QByteArray::number(i) + " 599 599 1995\r\n";
+  }
+  WriteFile("long.log", log);
+  desktop_.chosen_file = PathIn("long.log");
+  Make();
+  EXPECT_EQ(desktop_.dialogs.size(), 2u);
+  EXPECT_EQ(desktop_.warnings.size(), 1);
+  EXPECT_EQ(CabrilloFiles(), QStringList{"S5.cbr"});
+  EXPECT_EQ(Label2(), "Obdelano je 80 zapisov");
   ExpectFinished();
+  auto* list = Control<QListView>("List1");
+  const QRect seen = list->viewport()->rect();
+  EXPECT_TRUE(seen.contains(list->visualRect(list->model()->index(ListLines().size() - 1, 0))));
+  EXPECT_FALSE(seen.intersects(list->visualRect(list->model()->index(0, 0))));
 }
 
 TEST_F(WorkflowTest, FileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
@@ -234,7 +317,7 @@ TEST_F(WorkflowTest, FileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
   EXPECT_EQ(CabrilloFiles(), QStringList{"S5.cbr"});
   EXPECT_EQ(ListLines().value(29), "Skupaj  5   tock   x     3 mnozilcev  =  15  tock");
   EXPECT_EQ(Label2(), "");
-  ExpectFinished();
+  ExpectReadyForAnotherRun();
 }
 
 TEST_F(WorkflowTest, LogOverTheContactLimitIsReportedAndNothingWritten) {
@@ -253,7 +336,7 @@ TEST_F(WorkflowTest, LogOverTheContactLimitIsReportedAndNothingWritten) {
   EXPECT_TRUE(CabrilloFiles().isEmpty());
   EXPECT_GT(ListLines().size(), kMaxRecords);
   EXPECT_EQ(ListLines().filter("Skupaj").size(), 0);
-  ExpectFinished();
+  ExpectReadyForAnotherRun();
 }
 
 TEST(SystemReason, CommonReasonsInSlovenianOthersAsTheSystemSaysThem) {
