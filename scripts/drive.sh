@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Goes through one conversion as a user would, under Xvfb: types the contest
-# data, presses the make button, picks the log in the real file dialog,
-# prints and leaves with KONEC. Checks the written file and the viewer's
-# argument on the way, and saves pictures of the dialog and of the finished
-# window.
+# Goes through the window as a user would, under Xvfb: types the contest
+# data, presses the make button and picks a log over the contact limit in
+# the real file dialog, closes the warning, makes again with a good log,
+# prints and leaves with KONEC. Checks that the failed run wrote nothing and
+# kept the window ready, the written file, and what the print button
+# starts: the desktop's text application, and the own viewer when that is a
+# terminal program. Saves pictures of the dialog, the finished window and
+# the own viewer.
 # Usage: scripts/drive.sh [PICTURE_FOLDER]   (default: docs)
 # Needs a built program (scripts/build.sh); PELIKAN_BUILD names another
 # build folder than build/. Exits non-zero when any step or check fails.
@@ -31,7 +34,7 @@ fail() {
 
 # A program folder of its own, since the Cabrillo file goes beside the
 # program, and a home folder of its own, where the file dialog opens.
-mkdir -p "$work/program" "$work/home" "$work/bin" "$work/runtime"
+mkdir -p "$work/program" "$work/home" "$work/bin" "$work/runtime" "$work/config" "$work/data/applications"
 chmod 700 "$work/runtime"
 cp "${PELIKAN_BUILD:-build}"/pelikan "${PELIKAN_BUILD:-build}"/category.pod "${PELIKAN_BUILD:-build}"/category1.pod "$work/program/"
 printf '%s\r\n' \
@@ -42,17 +45,30 @@ printf '%s\r\n' \
   "QSO: 80 SSB 09.11.2007 06:10 S59ABC 59 59 1995" \
   "QSO: 80 CW 09.11.2007 06:12 S59ABC 599 599 1995" \
   > "$work/home/contest.log"
+# One contact more than a run takes.
+awk 'BEGIN { for (i = 0; i <= 32767; i++) printf "QSO: 80 CW 09.11.2007 06:01 S5%d 599 599 1995\r\n", i }' \
+  > "$work/home/big.log"
 
-# The desktop's opener, replaced by one that notes its arguments.
-cat > "$work/bin/xdg-open" <<'VIEWER'
+# The desktop's text application, replaced by one that notes its arguments,
+# and a terminal program the window must not start.
+cat > "$work/bin/text-viewer" <<'VIEWER'
 #!/bin/sh
 printf '%s\n' "$#" "$@" > "$PELIKAN_VIEWER_LOG"
 VIEWER
-chmod +x "$work/bin/xdg-open"
+chmod +x "$work/bin/text-viewer"
+printf '[Desktop Entry]\nType=Application\nName=Stub\nExec=%s %%f\n' "$work/bin/text-viewer" \
+  > "$work/data/applications/stub-viewer.desktop"
+printf '[Desktop Entry]\nType=Application\nName=Term\nExec=%s %%f\nTerminal=true\n' "$work/bin/text-viewer" \
+  > "$work/data/applications/term-viewer.desktop"
+default_text_application() {  # ENTRY
+  printf '[Default Applications]\ntext/plain=%s\n' "$1" > "$work/config/mimeapps.list"
+}
+default_text_application stub-viewer.desktop
 
 # Qt's own file dialog and fonts, whatever desktop the caller runs.
-env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION \
-  HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" PATH="$work/bin:$PATH" \
+env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u XDG_DATA_DIRS -u XDG_CONFIG_DIRS \
+  HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+  XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
   PELIKAN_VIEWER_LOG="$work/viewer.log" QT_QPA_PLATFORMTHEME=generic \
   "$work/program/pelikan" &
 pid=$!
@@ -90,12 +106,41 @@ field ""                       # address
 field ""                       # soapbox; now the make button has the focus
 xdotool key Return             # press it
 
-dialog=$(xdotool search --sync --onlyvisible --name '^Odpri' | head -n 1)
+# A window of the program by its title, or a failure after ten seconds.
+await_window() {  # TITLE_PATTERN
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { echo "$id"; return; }
+    kill -0 "$pid" 2>/dev/null || fail "the program ended while waiting for '$1'"
+    sleep 0.1
+  done
+  fail "no window '$1'"
+}
+
+choose() {  # NAME [PICTURE]: type the log's name into the file dialog
+  local dialog
+  dialog=$(await_window '^Odpri')
+  sleep 0.5
+  xdotool type --delay 20 "$1"
+  sleep 0.5
+  [ -n "${2:-}" ] && shoot "$dialog" "$2"
+  xdotool key Return
+}
+
+# First a log the run refuses: a warning, nothing written, and the make
+# button still there for another try.
+choose big.log
+box=$(await_window '^Pelikan$')
+sleep 0.3
+xdotool windowfocus --sync "$box" key Return
 sleep 0.5
-xdotool type --delay 20 "contest.log"
-sleep 0.5
-shoot "$dialog" "$shots/file-dialog.png"
-xdotool key Return
+kill -0 "$pid" 2>/dev/null || fail "the failed run ended the program"
+ls "$work/program"/*.cbr >/dev/null 2>&1 && fail "the failed run wrote a file"
+
+# The focus is on the list; the make button stands just before it.
+xdotool windowfocus --sync "$window" key shift+Tab Return
+choose contest.log "$shots/file-dialog.png"
 
 for _ in $(seq 50); do
   [ -f "$work/program/S57AB.cbr" ] && break
@@ -109,14 +154,25 @@ grep -q $'^CLAIMED-SCORE: 15\r$' "$work/program/S57AB.cbr" || fail "wrong score"
 grep -q $'^CLUB: S59AA\r$' "$work/program/S57AB.cbr" || fail "wrong club"
 grep -q $'^NAME: Janez \xc8erne\r$' "$work/program/S57AB.cbr" || fail "wrong name"
 
-# The print button, then KONEC.
+# The print button starts the text application with the written file ...
 xdotool mousemove --window "$window" 232 476 click 1
 for _ in $(seq 50); do
   [ -f "$work/viewer.log" ] && break
   sleep 0.1
 done
-expected=$(printf '1\nfile://%s\n' "$work/program/S57AB.cbr")
-[ "$(cat "$work/viewer.log" 2>/dev/null)" = "$expected" ] || fail "viewer not asked for S57AB.cbr"
+expected=$(printf '1\n%s\n' "$work/program/S57AB.cbr")
+[ "$(cat "$work/viewer.log" 2>/dev/null)" = "$expected" ] || fail "text application not started for S57AB.cbr"
+
+# ... but never a terminal program: the own viewer shows the file instead.
+rm "$work/viewer.log"
+default_text_application term-viewer.desktop
+xdotool mousemove --window "$window" 232 476 click 1
+viewer=$(await_window '^S57AB\.cbr$')
+sleep 0.5
+[ -f "$work/viewer.log" ] && fail "a terminal program was started"
+shoot "$viewer" "$shots/viewer.png"
+xdotool windowfocus --sync "$viewer" key Escape
+sleep 0.3
 
 xdotool mousemove --window "$window" 108 476 click 1
 for _ in $(seq 50); do
@@ -126,5 +182,5 @@ done
 kill -0 "$pid" 2>/dev/null && fail "KONEC did not end the program"
 wait "$pid" || fail "the program ended with an error"
 pid=
-echo "drive: one conversion from typed fields to KONEC went through;" \
-  "pictures in $shots/file-dialog.png and $shots/finished.png"
+echo "drive: a refused log, a conversion, printing and KONEC went through;" \
+  "pictures in $shots/file-dialog.png, $shots/finished.png and $shots/viewer.png"
