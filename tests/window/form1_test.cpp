@@ -87,6 +87,13 @@ TEST_F(WindowTest, ControlsStandWhereTheLayoutPutsThem) {
   EXPECT_EQ(Control<QLabel>("Label1(7)")->toolTip(), "Vpiši cel znak kluba, naveden v klubski prijavi");
   EXPECT_EQ(Control<QLabel>("Label1(11)")->text(), "Poštna št. in kraj *");
 
+  // The frame's border runs through its caption, not below it.
+  const QImage drawn = frame->grab().toImage();
+  const QColor window = form_->palette().color(QPalette::Window);
+  int border = 0;
+  while (border < drawn.height() && drawn.pixelColor(frame->width() - 20, border) == window) ++border;
+  EXPECT_LT(border, frame->fontMetrics().height());
+
   const QFontMetrics list_font = Control<QListView>("List1")->fontMetrics();
   EXPECT_EQ(list_font.horizontalAdvance("iiii  "), list_font.horizontalAdvance("MMMM--"));
 }

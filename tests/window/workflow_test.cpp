@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "engine/convert_log.h"
 #include "tests/window/window_test.h"
@@ -337,6 +338,24 @@ TEST_F(WorkflowTest, LogOverTheContactLimitIsReportedAndNothingWritten) {
   EXPECT_GT(ListLines().size(), kMaxRecords);
   EXPECT_EQ(ListLines().filter("Skupaj").size(), 0);
   ExpectReadyForAnotherRun();
+}
+
+TEST(SystemDesktop, StartReportsWhetherTheProgramRanAndSucceeded) {
+  const std::pair<const char*, bool> cases[] = {{"true", true}, {"false", false}, {"/nonexistent/gio", false}};
+  QObject context;
+  for (const auto& [program, succeeded] : cases) {
+    SCOPED_TRACE(program);
+    int answers = 0;
+    bool answer = !succeeded;
+    SystemDesktop().Start(program, {}, &context, [&](bool ok) {
+      ++answers;
+      answer = ok;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answers > 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(answer, succeeded);
+  }
 }
 
 TEST(SystemReason, CommonReasonsInSlovenianOthersAsTheSystemSaysThem) {
