@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <cerrno>
 #include <string_view>
 #include <utility>
 
@@ -108,14 +109,19 @@ bool RunsInTerminal(const QString& path) {
 
 namespace {
 
+void CannotOpen(Desktop& desktop, QWidget* parent, const QString& title, const QString& path,
+                const QString& reason) {
+  desktop.Warn(parent, title,
+               QStringLiteral("Datoteke %1 ni mogoče odpreti:\n%2.")
+                   .arg(QDir::toNativeSeparators(path), reason));
+}
+
 void ShowInOwnViewer(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
   QFile file(path);
   QByteArray bytes;
   if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
   if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-    desktop.Warn(parent, title,
-                 QStringLiteral("Datoteke %1 ni mogoče odpreti:\n%2.")
-                     .arg(QDir::toNativeSeparators(path), SystemReason(0, file.errorString())));
+    CannotOpen(desktop, parent, title, path, SystemReason(0, file.errorString()));
     return;
   }
   desktop.ShowText(parent, QFileInfo(path).fileName(),
@@ -125,6 +131,12 @@ void ShowInOwnViewer(Desktop& desktop, QWidget* parent, const QString& title, co
 }  // namespace
 
 void OpenAsText(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
+  // Said here rather than left to an application that may open an empty
+  // new file under that name.
+  if (!QFileInfo::exists(path)) {
+    CannotOpen(desktop, parent, title, path, SystemReason(ENOENT, {}));
+    return;
+  }
   const QString entry = desktop.DefaultTextApplication();
   // A terminal program would need a terminal we cannot pick reliably, and
   // gives no way to print; the own viewer does both.

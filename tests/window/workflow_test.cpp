@@ -231,11 +231,13 @@ TEST_F(WorkflowTest, PrintFallsBackToTheOwnViewer) {
   EXPECT_EQ(text->fontMetrics().horizontalAdvance("iiii"), text->fontMetrics().horizontalAdvance("MMMM"));
   EXPECT_NE(viewer.findChild<QPushButton*>("ViewerPrint"), nullptr);
 
-  // A file gone since the run is said, not shown empty.
+  // A file gone since the run is said, not opened as a new one.
   ASSERT_TRUE(QFile::remove(PathIn("S5.cbr")));
-  desktop_.text_application.clear();
+  desktop_.text_application = TextApplication("[Desktop Entry]\nExec=ed %f\n");
+  desktop_.started.clear();
   desktop_.shown.clear();
   Print();
+  EXPECT_TRUE(desktop_.started.empty());
   EXPECT_TRUE(desktop_.shown.empty());
   ASSERT_EQ(desktop_.warnings.size(), 1);
   EXPECT_TRUE(desktop_.warnings[0].contains("datoteka ali mapa ne obstaja"));
