@@ -1,7 +1,6 @@
 #ifndef PELIKAN_WINDOW_CATEGORY_LIST_H_
 #define PELIKAN_WINDOW_CATEGORY_LIST_H_
 
-#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -17,13 +16,9 @@ struct CategoryList {
   QString error;  // why not, in Slovenian where known; empty when the file was read
 };
 
-// Whether a list file is UTF-8 rather than Windows-1250: valid UTF-8
-// throughout, with a byte order mark or at least one multi-byte character.
-// Plain ASCII reads the same either way and counts as Windows-1250.
-bool IsUtf8Text(QByteArrayView bytes);
-
-// Reads a category list: Windows-1250 text, or UTF-8 by the rule above with
-// its byte order mark dropped, one entry per line. CR LF, a
+// Reads a category list: Windows-1250 text, or UTF-8 by the same rule as a
+// log (valid UTF-8 throughout with a byte order mark or a character beyond
+// ASCII; the mark dropped), one entry per line. CR LF, a
 // lone CR and a lone LF each end a line, the same as in a log; the line end
 // is not part of the entry and the last line needs none. Every line is an
 // entry exactly as it stands: blanks stay, an empty line gives an empty
