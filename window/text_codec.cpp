@@ -3,32 +3,117 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <utility>
+
 namespace pelikan {
 namespace {
 
-constexpr char kSubstitute = 0x1A;
+constexpr char kCodePage[] = "windows-1250";
+
+// The code page as the system's converter reads it, byte by byte. Opening
+// that converter by name costs far more than converting a line, so it is
+// opened once and its answers are kept. Every byte stands for one character
+// of the Basic Multilingual Plane.
+class CodePage {
+ public:
+  CodePage() {
+    QStringDecoder decoder(kCodePage);
+    for (int byte = 0; byte < 256; ++byte) {
+      const char c = static_cast<char>(byte);
+      const QString character = decoder.decode(QByteArrayView(&c, 1));
+      const char16_t unit = character.size() == 1 ? character.front().unicode() : u'\uFFFD';
+      unicode_[byte] = unit;
+      by_unicode_[byte] = {unit, c};
+      const QByteArray utf8 = QStringView(&unit, 1).toUtf8();
+      utf8_[byte].length = static_cast<std::uint8_t>(std::min<qsizetype>(utf8.size(), 3));
+      std::copy_n(utf8.constData(), utf8_[byte].length, utf8_[byte].bytes.begin());
+    }
+    // The first byte wins when two bytes read as the same character.
+    std::stable_sort(by_unicode_.begin(), by_unicode_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+  }
+
+  char16_t Unicode(unsigned char byte) const { return unicode_[byte]; }
+
+  // The byte for a character of one UTF-16 unit, if the code page has it.
+  bool Byte(char16_t unit, char& byte) const {
+    const auto found = std::lower_bound(by_unicode_.begin(), by_unicode_.end(), unit,
+                                        [](const auto& entry, char16_t u) { return entry.first < u; });
+    if (found == by_unicode_.end() || found->first != unit) return false;
+    byte = found->second;
+    return true;
+  }
+
+  // Writes the UTF-8 of `byte` at `out`, which has room for three bytes;
+  // returns the end of what it wrote.
+  char* PutUtf8(unsigned char byte, char* out) const {
+    std::memcpy(out, utf8_[byte].bytes.data(), 3);
+    return out + utf8_[byte].length;
+  }
+
+ private:
+  struct Utf8 {
+    std::array<char, 3> bytes{};
+    std::uint8_t length = 0;
+  };
+  std::array<char16_t, 256> unicode_{};
+  std::array<std::pair<char16_t, char>, 256> by_unicode_{};
+  std::array<Utf8, 256> utf8_{};
+};
+
+const CodePage& Cp1250() {
+  static const CodePage code_page;
+  return code_page;
+}
 
 }  // namespace
 
 std::string ToCp1250(QStringView text) {
-  QStringEncoder encoder("windows-1250");
-  const QByteArray encoded = encoder.encode(text);
-  std::string bytes(encoded.constData(), static_cast<std::size_t>(encoded.size()));
-  // The codec writes 0x1A for a character it cannot map, one byte per code
-  // point; a real U+001A is the only code point that legitimately gives it.
-  // Walk the code points beside the bytes and put "?" for the others.
-  std::size_t b = 0;
-  for (qsizetype i = 0; i < text.size() && b < bytes.size(); ++i, ++b) {
+  const CodePage& code_page = Cp1250();
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(text.size()));
+  // Made only for a text with a character the code page lacks: the system's
+  // converter decides whether it is left out or becomes "?".
+  std::optional<QStringEncoder> encoder;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    char byte = 0;
+    if (code_page.Byte(text[i].unicode(), byte)) {
+      bytes += byte;
+      continue;
+    }
     const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-    if (bytes[b] == kSubstitute && (pair || text[i].unicode() != 0x1A)) bytes[b] = '?';
+    if (!pair && text[i].isSurrogate()) {
+      bytes += '?';  // half a character
+      continue;
+    }
+    const QStringView character = text.sliced(i, pair ? 2 : 1);
     if (pair) ++i;
+    if (!encoder) encoder.emplace(kCodePage);
+    if (!QByteArray(encoder->encode(character)).isEmpty()) bytes += '?';
   }
   return bytes;
 }
 
 QString FromCp1250(std::string_view bytes) {
-  QStringDecoder decoder("windows-1250");
-  return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  const CodePage& code_page = Cp1250();
+  QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+  QChar* out = text.data();
+  for (const char byte : bytes) *out++ = QChar(code_page.Unicode(static_cast<unsigned char>(byte)));
+  return text;
+}
+
+void AppendCp1250AsUtf8(std::string_view bytes, std::string& utf8) {
+  const CodePage& code_page = Cp1250();
+  const std::size_t start = utf8.size();
+  utf8.resize(start + 3 * bytes.size());
+  char* out = utf8.data() + start;
+  for (const char byte : bytes) out = code_page.PutUtf8(static_cast<unsigned char>(byte), out);
+  utf8.resize(static_cast<std::size_t>(out - utf8.data()));
 }
 
 }  // namespace pelikan

@@ -10,11 +10,19 @@
 namespace pelikan {
 
 // The engine works in Windows-1250 bytes; the front ends in QString. These
-// two convert at that border.
+// convert at that border. They are cheap enough to call once per line of a
+// result list: the code page is read from the system's converter once, at
+// first use, and kept for the process.
 
-// Every character that Windows-1250 lacks becomes "?".
+// Every character that Windows-1250 lacks becomes "?", except the invisible
+// formatting characters (zero-width space, byte-order mark and the like),
+// which the system's converter leaves out.
 std::string ToCp1250(QStringView text);
 QString FromCp1250(std::string_view bytes);
+
+// Appends `bytes` to `utf8` as UTF-8, the same text FromCp1250(bytes).toUtf8()
+// gives, without building a QString.
+void AppendCp1250AsUtf8(std::string_view bytes, std::string& utf8);
 
 }  // namespace pelikan
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "contest/contest_data.h"
 #include "contest/editing_rules.h"
@@ -96,10 +97,21 @@ int UsageError(const QString& message) {
   return kExitUsage;
 }
 
-void PrintLine(std::FILE* stream, const std::string& cp1250) {
-  const QByteArray utf8 = pelikan::FromCp1250(cp1250).toUtf8();
-  std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stream);
-  std::fputc('\n', stream);
+// Writes `lines` as UTF-8, one to a line, gathered into blocks so that a
+// long result list costs a few writes.
+void PrintLines(std::FILE* stream, const std::vector<std::string>& lines) {
+  constexpr std::size_t kBlock = std::size_t{1} << 16;
+  std::string utf8;
+  utf8.reserve(kBlock + 1024);
+  for (const std::string& line : lines) {
+    pelikan::AppendCp1250AsUtf8(line, utf8);
+    utf8 += '\n';
+    if (utf8.size() >= kBlock) {
+      std::fwrite(utf8.data(), 1, utf8.size(), stream);
+      utf8.clear();
+    }
+  }
+  std::fwrite(utf8.data(), 1, utf8.size(), stream);
 }
 
 // The pieces of a faulty QSO line, as "time, date and exchange".
@@ -287,7 +299,7 @@ int main(int argc, char* argv[]) {
           : pelikan::ConvertLog(log_bytes, data,
                                 std::filesystem::path(PathBytes(parser.value(output_dir_option), argv)) / *file_name);
 
-  for (const std::string& line : result.result_list) PrintLine(stdout, line);
+  PrintLines(stdout, result.result_list);
   const bool output_failed = std::fflush(stdout) != 0 || std::ferror(stdout);
   const int output_error = errno;
   PrintNotes(result, log_shown);
@@ -295,7 +307,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "pelikan-convert: %s\n", FailureMessage(*result.failure, log_shown).toLocal8Bit().constData());
     return kExitFailed;
   }
-  PrintLine(stderr, result.processed_message);
+  PrintLines(stderr, {result.processed_message});
   if (output_failed) {
     std::fprintf(stderr, "pelikan-convert: %s standard output failed: %s\n",
                  parser.isSet(check_option) ? "the log was checked, but" : "the Cabrillo file was written, but",
