@@ -48,10 +48,13 @@ class Conversion {
     score_offset_ = header.score_offset;
     result_.result_list = std::move(header.list_lines);
     result_.output_path = cabrillo_path;
-    // A QSO line is about as long as its log line, a soapbox line as long.
+    // A QSO line runs up to twice as long as a tersely written log line, and
+    // a list line comes for every 25 bytes or so. Room that is reserved but
+    // never written costs no memory (its pages are never touched), while
+    // growing copies everything.
     log_size = std::min(log_size, kMaxLogBytes);
-    OutputText.reserve(OutputText.size() + log_size + log_size / 2);
-    result_.result_list.reserve(log_size / 40);
+    OutputText.reserve(OutputText.size() + 2 * log_size);
+    result_.result_list.reserve(log_size / 25);
   }
 
   // Takes the next piece of the log, cut anywhere; false once the run has
@@ -76,7 +79,7 @@ class Conversion {
  private:
   std::string_view Field(int index) const {
     return index >= 0 && static_cast<std::size_t>(index) < LineFields.size()
-               ? std::string_view(LineFields[static_cast<std::size_t>(index)])
+               ? LineFields[static_cast<std::size_t>(index)]
                : std::string_view();
   }
   void HandleLine(std::string_view line);
@@ -88,7 +91,8 @@ class Conversion {
   bool DetectLayout();
   void ConvertContact();
   void SettleModeTimeAndDate();
-  void RegisterQso(const std::string& call);
+  const std::optional<std::string>& DateOf(std::string_view text);
+  void RegisterQso(std::string_view call);
 
   ContestData data_;
   ConversionResult result_;
@@ -98,8 +102,11 @@ class Conversion {
   std::string OutputText;
   std::size_t score_offset_ = 0;
 
-  std::string CurrentLine;
-  std::vector<std::string> LineFields;
+  // The fields of the line being handled: views into it, or into the texts
+  // below and literals for a field the conversion changes.
+  std::vector<std::string_view> LineFields;
+  std::string PaddedCall;
+  std::string PaddedReport;
   // The column layout, fixed by the first line with a report field.
   bool LayoutKnown = false;
   int SentReportColumn = 0;
@@ -108,10 +115,14 @@ class Conversion {
   int CallColumn = 0;
   std::string SentExchange;
   // Carried from one contact to the next when a line yields none.
-  std::string CurrentMode;
+  std::string_view CurrentMode;
   std::string QsoTime;
   int DateColumn = 0;
   std::optional<std::string> date_;  // the date of this line, as written
+  // The last text read as a date and what it gave: a log repeats one or two
+  // dates on every line.
+  std::string LastDateText;
+  std::optional<std::string> LastDate;
   bool SoapboxSeen = false;
   int RecordCount = 0;
   QsoRegisters registers_;
@@ -137,8 +148,7 @@ void Conversion::HandleLine(std::string_view line) {
   }
   if (line.starts_with("QSO:")) line.remove_prefix(4);
   if (line.empty() || (line.size() == 1 && (line[0] == ' ' || line[0] == '\t'))) return;
-  CollapseSpaces(line, CurrentLine);
-  SplitFields(CurrentLine, LineFields);
+  SplitFields(line, LineFields);
   if (!LayoutKnown && !DetectLayout()) {
     NoteIfContact(NoteKind::kContactBeforeColumns);
     return;
@@ -171,7 +181,7 @@ void Conversion::HandleSoapbox(std::string_view line) {
 
 bool Conversion::DetectLayout() {
   const auto report = std::find_if(LineFields.begin(), LineFields.end(),
-                                   [](const std::string& field) { return IsReport(field); });
+                                   [](std::string_view field) { return IsReport(field); });
   if (report == LineFields.end()) return false;
   // The columns are positional: whatever the neighbours of the first report
   // hold, they are the call, the received report and the exchange.
@@ -183,6 +193,14 @@ bool Conversion::DetectLayout() {
   SentExchange = data_.LicenceYear;
   LayoutKnown = true;
   return true;
+}
+
+const std::optional<std::string>& Conversion::DateOf(std::string_view text) {
+  if (text != LastDateText) {
+    LastDateText.assign(text);
+    LastDate = RecognizeDate(text);
+  }
+  return LastDate;
 }
 
 void Conversion::SettleModeTimeAndDate() {
@@ -206,18 +224,17 @@ void Conversion::SettleModeTimeAndDate() {
   for (int i = 0; i < CallColumn; ++i) {
     const std::string_view field = Field(i);
     if (field.size() >= 3 && field[2] == ':') {
-      QsoTime.clear();
-      std::copy_if(field.begin(), field.end(), std::back_inserter(QsoTime),
-                   [](char c) { return c != ':'; });
+      QsoTime.assign(field);
+      std::erase(QsoTime, ':');
     } else if (Field(0) == "QSO:" && Field(SentReportColumn - 2).size() == 4) {
       QsoTime = Field(SentReportColumn - 2);
     } else if (field.size() == 4) {
       QsoTime = field;
     }
     if (field.size() > 5) {
-      if (std::optional<std::string> date = RecognizeDate(field)) {
+      if (const std::optional<std::string>& date = DateOf(field)) {
         DateColumn = i;
-        date_ = std::move(date);
+        date_ = date;
       }
     }
   }
@@ -231,9 +248,8 @@ void Conversion::SettleModeTimeAndDate() {
       const std::size_t colon = field.find(':');
       if (colon == std::string_view::npos) continue;
       field = field.substr(0, field.find(':', colon + 1));
-      QsoTime.clear();
-      std::copy_if(field.begin(), field.end(), std::back_inserter(QsoTime),
-                   [](char c) { return c != ':'; });
+      QsoTime.assign(field);
+      std::erase(QsoTime, ':');
       if (QsoTime.size() < 4) QsoTime.insert(0, 4 - QsoTime.size(), '0');
       break;
     }
@@ -250,18 +266,22 @@ void Conversion::ConvertContact() {
 
   std::string& own_call = data_.Callsign;
   if (own_call.size() < kMinCallWidth) own_call.append(kMinCallWidth - own_call.size(), ' ');
-  std::string& call = LineFields[CallColumn];
-  if (call.size() < kMinCallWidth) call.append(kMinCallWidth - call.size(), ' ');
-  std::string& received_report = LineFields[ReceivedReportColumn];
-  if (received_report.size() < kMinReportWidth) {
-    received_report.insert(0, kMinReportWidth - received_report.size(), ' ');
+  // The call and the received report are padded where they stand: a column
+  // that is also the first or the date column reads padded there too.
+  PaddedCall.assign(LineFields[CallColumn]);
+  if (PaddedCall.size() < kMinCallWidth) PaddedCall.append(kMinCallWidth - PaddedCall.size(), ' ');
+  LineFields[CallColumn] = PaddedCall;
+  PaddedReport.assign(LineFields[ReceivedReportColumn]);
+  if (PaddedReport.size() < kMinReportWidth) {
+    PaddedReport.insert(0, kMinReportWidth - PaddedReport.size(), ' ');
   }
+  LineFields[ReceivedReportColumn] = PaddedReport;
   const std::string_view worked_call = LineFields[CallColumn];
   const std::string_view report = LineFields[ReceivedReportColumn];
   const std::string_view exchange = Field(MultiplierColumn);
   const std::string_view date_field = Field(DateColumn);
   // The date was recognised in the scan when this line set DateColumn.
-  if (!date_) date_ = RecognizeDate(date_field);
+  if (!date_) date_ = DateOf(date_field);
   const bool cw = CurrentMode == "CW";
   const std::string_view written_date = date_ ? std::string_view(*date_) : date_field;
   if (const unsigned faults = FaultyQsoPieces(
@@ -283,7 +303,7 @@ void Conversion::ConvertContact() {
   listing.append(report).append("  ").append(exchange);
   result_.result_list.push_back(std::move(listing));
 
-  RegisterQso(LineFields[CallColumn]);
+  RegisterQso(worked_call);
 
   OutputText.append("       ").append(cw ? "599" : " 59").append("  ");
   OutputText.append(SentExchange).append("     ").append(worked_call);
@@ -292,11 +312,11 @@ void Conversion::ConvertContact() {
   OutputText.append(report).append("  ").append(exchange).append(kCrLf);
 }
 
-void Conversion::RegisterQso(const std::string& call) {
+void Conversion::RegisterQso(std::string_view call) {
   const bool phone = CurrentMode == "PH";
   QsoRegister& calls = phone ? registers_.PhCalls : registers_.CwCalls;
   QsoRegister& multipliers = phone ? registers_.PhMultipliers : registers_.CwMultipliers;
-  if (!calls.Add(call)) result_.result_list.push_back(" DVOJNA ZVEZA Z  " + call);
+  if (!calls.Add(call)) result_.result_list.push_back(std::string(" DVOJNA ZVEZA Z  ").append(call));
   multipliers.Add(Field(MultiplierColumn));
 }
 

@@ -99,12 +99,12 @@ bool LooksLikeReport(std::string_view field) {
   return true;
 }
 
-bool LooksLikeContact(std::span<const std::string> fields) {
+bool LooksLikeContact(std::span<const std::string_view> fields) {
   bool call = false;
   bool time = false;
   bool report = false;
   // One field is one thing: "5NN" is a report, not a callsign.
-  for (const std::string& field : fields) {
+  for (const std::string_view field : fields) {
     if (LooksLikeReport(field)) {
       report = true;
     } else if (LooksLikeTime(field)) {

@@ -53,7 +53,7 @@ bool LooksLikeReport(std::string_view field);
 // True when the fields hold, in three different fields, one shaped like a
 // callsign, one like a time and one like a report. Titles, headings, footers
 // and soapbox text do not.
-bool LooksLikeContact(std::span<const std::string> fields);
+bool LooksLikeContact(std::span<const std::string_view> fields);
 
 // The pieces of one QSO line as the conversion writes them.
 struct QsoPieces {

@@ -4,37 +4,31 @@
 
 namespace pelikan {
 
-void CollapseSpaces(std::string_view line, std::string& out) {
-  out.resize(line.size());
-  std::size_t n = 0;
-  for (char c : line) {
-    if (c == '\t') c = ' ';
-    if (c == ' ' && (n == 0 || out[n - 1] == ' ')) continue;
-    out[n++] = c;
-  }
-  if (n > 0 && out[n - 1] == ' ') --n;
-  out.resize(n);
-}
-
-void SplitFields(std::string_view line, std::vector<std::string>& fields) {
-  std::size_t count = 0;
-  if (!line.empty()) {
-    // A plain loop: find_first_of would search its two-character set anew
-    // for every byte.
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= line.size(); ++i) {
-      if (i < line.size() && line[i] != ' ' && line[i] != '\'') continue;
-      const std::string_view field = line.substr(start, i - start);
-      if (count < fields.size()) {
-        fields[count].assign(field);
-      } else {
-        fields.emplace_back(field);
-      }
-      ++count;
-      start = i + 1;
+void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
+  fields.clear();
+  // One pass over the line as it stands, without a copy with its blanks
+  // collapsed first: no field holds a blank, so each is a piece of the line.
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  std::size_t begin = 0;
+  std::size_t end = line.size();
+  while (begin < end && blank(line[begin])) ++begin;
+  while (end > begin && blank(line[end - 1])) --end;
+  if (begin == end) return;
+  std::size_t start = begin;
+  for (std::size_t i = begin; i < end; ++i) {
+    // Blank, tab and apostrophe all lie below '(': one comparison passes
+    // the digits and letters that make up most of a line.
+    const char c = line[i];
+    if (static_cast<unsigned char>(c) > '\'' || (!blank(c) && c != '\'')) continue;
+    fields.push_back(line.substr(start, i - start));
+    // A run of blanks is one separator; the line ends in no blank, so the
+    // run stops before its end.
+    if (c != '\'') {
+      while (blank(line[i + 1])) ++i;
     }
+    start = i + 1;
   }
-  fields.resize(count);
+  fields.push_back(line.substr(start, end - start));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #ifndef PELIKAN_ENGINE_LOG_TEXT_H_
 #define PELIKAN_ENGINE_LOG_TEXT_H_
 
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,16 +9,12 @@
 
 namespace pelikan {
 
-// Normalises a candidate contact line into `out` in one pass: every tab
-// becomes a blank, the blanks at both ends go, and every run of two or more
-// blanks becomes one. Other characters are copied unchanged.
-void CollapseSpaces(std::string_view line, std::string& out);
-
-// Splits a normalised contact line into fields. Every blank and every
-// apostrophe is a separator of its own, so two separators side by side
-// yield an empty field between them; empty fields are kept. The empty line
-// yields no fields at all. The strings already in `fields` are reused.
-void SplitFields(std::string_view line, std::vector<std::string>& fields);
+// Splits a candidate contact line into fields, views into `line`. A tab
+// counts as a blank; blanks at both ends are ignored and a run of blanks is
+// one separator; every apostrophe is a separator of its own, so an
+// apostrophe beside a blank or another apostrophe yields an empty field
+// between them. Empty fields are kept. A line of blanks yields no fields.
+void SplitFields(std::string_view line, std::vector<std::string_view>& fields);
 
 // Recognises a log date and returns it as "yyyy-mm-dd". Accepted forms, and
 // only for real calendar dates: yyyy-mm-dd, yyyy/mm/dd, dd/mm/yyyy, and
@@ -37,6 +34,10 @@ class LineSplitter {
   void Finish(OnLine&& on_line);
 
  private:
+  // The first CR or LF at or after `start`, or the size of `chunk`. Two
+  // memchr calls rather than a loop over bytes: memchr is vectorised.
+  static std::size_t LineEnd(std::string_view chunk, std::size_t start);
+
   std::string pending_;
   bool after_cr_ = false;
 };
@@ -49,8 +50,7 @@ void LineSplitter::Feed(std::string_view chunk, OnLine&& on_line) {
     after_cr_ = false;
   }
   while (start < chunk.size()) {
-    std::size_t end = start;
-    while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n') ++end;
+    const std::size_t end = LineEnd(chunk, start);
     if (end == chunk.size()) {
       pending_.append(chunk.substr(start));
       return;
@@ -72,6 +72,15 @@ void LineSplitter::Feed(std::string_view chunk, OnLine&& on_line) {
       }
     }
   }
+}
+
+inline std::size_t LineSplitter::LineEnd(std::string_view chunk, std::size_t start) {
+  const char* const begin = chunk.data() + start;
+  const std::size_t rest = chunk.size() - start;
+  const void* lf = std::memchr(begin, '\n', rest);
+  const std::size_t to_lf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : rest;
+  const void* cr = std::memchr(begin, '\r', to_lf);
+  return start + (cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - begin) : to_lf);
 }
 
 template <typename OnLine>

@@ -20,10 +20,8 @@ namespace {
 using testing::TempDir;
 
 bool LineLooksLikeContact(std::string_view line) {
-  std::string collapsed;
-  std::vector<std::string> fields;
-  CollapseSpaces(line, collapsed);
-  SplitFields(collapsed, fields);
+  std::vector<std::string_view> fields;
+  SplitFields(line, fields);
   return LooksLikeContact(fields);
 }
 

@@ -10,37 +10,27 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Collapsed(std::string_view line) {
-  std::string out = "left over from the line before";
-  CollapseSpaces(line, out);
-  return out;
+// The fields of `line` as strings, split into a vector that held fields of
+// an earlier line.
+Lines Fields(std::string_view line) {
+  std::vector<std::string_view> fields = {"left", "over"};
+  SplitFields(line, fields);
+  return Lines(fields.begin(), fields.end());
 }
 
-TEST(CollapseSpacesTest, TabsBlanksAndRuns) {
-  EXPECT_EQ(Collapsed("one  two   three"), "one two three");
-  EXPECT_EQ(Collapsed("a b c"), "a b c");
-  EXPECT_EQ(Collapsed("  \t80\tCW \t 599\t\t"), "80 CW 599");
-  EXPECT_EQ(Collapsed(" \t "), "");
-  EXPECT_EQ(Collapsed(std::string_view("x\vy\0z", 5)), std::string("x\vy\0z", 5)) << "only tabs count as blanks";
-}
-
-TEST(SplitFieldsTest, BlanksAndEveryApostropheSeparate) {
-  std::vector<std::string> fields;
-  SplitFields("80 CW S57BBB", fields);
-  EXPECT_EQ(fields, (Lines{"80", "CW", "S57BBB"}));
-
-  SplitFields("O'Brien", fields);
-  EXPECT_EQ(fields, (Lines{"O", "Brien"}));
-
-  // An apostrophe beside a blank or another apostrophe leaves an empty field.
-  SplitFields("a' b''c", fields);
-  EXPECT_EQ(fields, (Lines{"a", "", "b", "", "c"}));
-
-  SplitFields("'a'", fields);
-  EXPECT_EQ(fields, (Lines{"", "a", ""}));
-
-  SplitFields("", fields);
-  EXPECT_TRUE(fields.empty());
+TEST(SplitFieldsTest, BlanksTabsAndEveryApostropheSeparate) {
+  EXPECT_EQ(Fields("80 CW S57BBB"), (Lines{"80", "CW", "S57BBB"}));
+  EXPECT_EQ(Fields("  \t80\tCW \t 599\t\t"), (Lines{"80", "CW", "599"})) << "a run of blanks is one";
+  EXPECT_EQ(Fields(std::string_view("x\vy\0z", 5)), (Lines{std::string("x\vy\0z", 5)}))
+      << "only tabs count as blanks";
+  EXPECT_EQ(Fields("O'Brien"), (Lines{"O", "Brien"}));
+  // An apostrophe beside a blank, another apostrophe or an end of the line
+  // leaves an empty field.
+  EXPECT_EQ(Fields("a' b''c"), (Lines{"a", "", "b", "", "c"}));
+  EXPECT_EQ(Fields("'a'"), (Lines{"", "a", ""}));
+  EXPECT_EQ(Fields("  'a  '  "), (Lines{"", "a", "", ""}));
+  EXPECT_EQ(Fields(" \t "), Lines{});
+  EXPECT_EQ(Fields(""), Lines{});
 }
 
 struct DateRow {
