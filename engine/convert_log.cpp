@@ -48,13 +48,14 @@ class Conversion {
     score_offset_ = header.score_offset;
     result_.result_list = std::move(header.list_lines);
     result_.output_path = cabrillo_path;
-    // A QSO line runs up to twice as long as a tersely written log line, and
-    // a list line comes for every 25 bytes or so. Room that is reserved but
-    // never written costs no memory (its pages are never touched), while
-    // growing copies everything.
+    // A QSO line runs up to twice as long as a tersely written log line.
+    // Text room that is reserved but never written costs no memory (its
+    // pages are never touched), while growing copies everything. The list
+    // grows from a low guess: a log of short lines must not keep a too
+    // large list and its grown copy at once.
     log_size = std::min(log_size, kMaxLogBytes);
     OutputText.reserve(OutputText.size() + 2 * log_size);
-    result_.result_list.reserve(log_size / 25);
+    result_.result_list.reserve(log_size / 40);
   }
 
   // Takes the next piece of the log, cut anywhere; false once the run has
