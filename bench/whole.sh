@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process speed, side by side in one hyperfine run on the log at the
 # contact limit (the engine benchmark's log, 1.5 MB): pelikan-convert against
 # its own start-up (--help) and against a one-pass awk reformat of the same

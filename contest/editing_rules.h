@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PELIKAN_CONTEST_EDITING_RULES_H_
 #define PELIKAN_CONTEST_EDITING_RULES_H_
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PELIKAN_CONTEST_HEADER_H_
 #define PELIKAN_CONTEST_HEADER_H_
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the scalable icon into the PNG sizes the hicolor theme wants.
 # The PNGs are committed; run this again after changing the SVG.
 # Needs ImageMagick (convert); a box filter keeps the strip's edges sharp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/utf8_log.h"
 
 #include <iconv.h>

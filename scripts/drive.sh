@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Goes through the window as a user would, under Xvfb: types the contest
 # data, presses the make button and picks a log over the contact limit in
 # the real file dialog, closes the warning, makes again with a good log,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the conversion fuzzer with clang and its sanitizers and runs it for a
 # bounded time (FUZZ_SECONDS, default 60) from the seed corpus. A crash or a
 # broken invariant fails the run; its input is kept in tests/fuzz/regressions/

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the window under Xvfb and saves a picture of it.
 # Usage: scripts/screenshot.sh [OUTPUT.png]   (default: docs/window.png)
 # Needs a built program (scripts/build.sh); PELIKAN names another one.

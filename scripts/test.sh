@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up what is missing, builds, and runs the whole test suite: the engine
 # under AddressSanitizer and UBSan, a bounded fuzzing run, and every test
 # (engine, converter, window) of the normal build.

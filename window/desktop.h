@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PELIKAN_WINDOW_DESKTOP_H_
 #define PELIKAN_WINDOW_DESKTOP_H_
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PELIKAN_WINDOW_TEXT_VIEWER_H_
 #define PELIKAN_WINDOW_TEXT_VIEWER_H_
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole conversion: read the log, convert, summary, file written.
 
 #include <benchmark/benchmark.h>

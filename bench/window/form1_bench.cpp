@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for after choosing a log at the contact limit: from
 // the file dialog's close to the full result list on screen. Runs offscreen
 // unless QT_QPA_PLATFORM says otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelikan-convert: the headless front end. Converts one log into a Cabrillo
 // file with the contest data given as options, for scripts and batch use.
 

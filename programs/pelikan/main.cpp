@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelikan: the desktop window. Fill in the contest data, choose a log, and
 // the Cabrillo file is written beside the program (a portable copy) or
 // beside the log (an installed one).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelikan-convert run as a script would run it.
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion against a failing disk: whatever step fails, the old file
 // stays byte for byte and no temporary file is left behind.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes of a run: which lines are reported, at which line numbers, and
 // the reading of UTF-8 logs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole conversion of arbitrary input, with the invariants that hold for
 // every log and every field text.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the longer seed logs of the fuzz corpus (tens of KB each), so that
 # the fuzzer starts from logs whose lines cross many read boundaries, with
 # every line end, layout and date form, and lines at the length limit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the fuzz target once over every file of the folders (or files) named
 // on the command line: the seed corpus and the kept regressions. This is how
 // the target builds and runs as a test with any compiler.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs pelikan-convert on one golden case and compares its file, its result
 # list and its warnings with the expected ones, byte for byte.
 # -DCONVERTER=<program> -DCASE_DIR=<tests/golden/case> -DWORK_DIR=<scratch folder>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built package with apt, converts a log as an unprivileged
 # user with the installed program, and removes the package again, checking
 # that nothing is left behind. Needs root; it leaves alone a system where

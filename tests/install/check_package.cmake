@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack and runs lintian on it: no errors
 # allowed; warnings are printed for the reader.
 # -DCPACK=<cpack> -DBUILD_DIR=<build folder> -DWORK_DIR=<scratch folder>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging folder, as a package build would, and
 # checks that exactly the expected files arrive and that the installed
 # converter runs.

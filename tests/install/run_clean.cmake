@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a validator and fails on a non-zero exit or any error or warning in
 # its output, which some validators report with a zero exit.
 # -DCOMMAND=<program;arguments...>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The category lists: how a file becomes entries, and what the window does
 // with them.
 

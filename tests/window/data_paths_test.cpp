@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the lists come from and where the Cabrillo file goes, for a
 // portable copy and for an installed program. The window against a real
 // install tree is in installed_window_test.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it opens, and the editing and readiness rules of its fields.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window started from an installed tree (PELIKAN_INSTALLED_BIN, the
 // staged bin folder): it reads the installed lists or the user's own copy
 // and writes the Cabrillo file beside the log, never into the program's

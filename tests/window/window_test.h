@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PELIKAN_TESTS_WINDOW_WINDOW_TEST_H_
 #define PELIKAN_TESTS_WINDOW_WINDOW_TEST_H_
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions driven through the window: make, dialog, list, file, print
 // and exit, and every way they can go wrong.
 
