@@ -162,9 +162,11 @@ TEST_F(ConvertLogTest, ColumnsPastTheEndOfALineReadAsEmpty) {
 }
 
 TEST_F(ConvertLogTest, ReportInFieldZero) {
-  Convert("599 599 1990 a b c d e\r\n");
+  Convert("599 57 1990 a b c d e\r\n");
   ASSERT_TRUE(result_.ok());
   EXPECT_EQ(result_.record_count, 1);
+  // No field stands before the report, so field 0 is also the worked call.
+  EXPECT_THAT(Body(), ElementsAre(HasSubstr("1985     599           57  1990")));
 }
 
 struct ContactRow {

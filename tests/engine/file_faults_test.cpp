@@ -2,6 +2,7 @@
 // The conversion against a failing disk: whatever step fails, the old file
 // stays byte for byte and no temporary file is left behind.
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -285,6 +286,17 @@ TEST(InputFileTest, BadLogsAreRefusedAndWriteNothing) {
       EXPECT_THAT(result.result_list.back(), HasSubstr("S57BBB"));
     }
   }
+}
+
+TEST(InputFileTest, AReadErrorIsReturnedNotRetried) {
+  // Only an interrupted read is tried again; reading a folder fails for good.
+  TempDir dir;
+  const int fd = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(fd, 0);
+  char buffer[16];
+  EXPECT_EQ(SystemFileSystem().Read(fd, buffer, sizeof buffer), -1);
+  EXPECT_EQ(errno, EISDIR);
+  ::close(fd);
 }
 
 TEST(InputFileTest, ShortReadsAndAWrongSizeChangeNothing) {

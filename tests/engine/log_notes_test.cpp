@@ -35,9 +35,13 @@ TEST(LooksLikeContactTest, ContactsAndTheLinesAroundThem) {
       {"80 CW 2007-03-04 06:01 S57BBB 579 579 1990", true},
       {"80m CW 4.3.2007 7:45 s57a/p 5NN 5NN 1990", true},
       {"80 CW 2007-03-04 0601 S57BBB 57", true},
+      {"80 CW 2007-03-04 06:01:30 S57BBB 579 1990", true},
+      {"80 CW 2007-03-04 00:05 S57BBB 579 1990", true},
+      {"80 CW 2007-03-04 06:01 Z9 579 1990", true},
       // Time, report or call missing, or only near misses of them.
       {"80 CW 2007-03-04 2400 S57BBB 579 1990", false},
       {"80 CW 2007-03-04 06:60 S57BBB 579 1990", false},
+      {"80 CW 2007-03-04 06:01:3 S57BBB 579 1990", false},
       {"80 CW 2007-03-04 06:01 S57BBB 699 1990", false},
       {"80 CW 2007-03-04 06:01 SABBB 599 1990", false},
       {"80 CW 2007-03-04 06:01 5NN 599 1990", false},
@@ -61,8 +65,12 @@ TEST(FaultyQsoPiecesTest, EachPieceOnItsOwn) {
   const Row rows[] = {
       {&QsoPieces::frequency, "40m", kQsoFrequency},
       {&QsoPieces::frequency, "3.5", 0},
+      {&QsoPieces::frequency, "3500.", kQsoFrequency},
+      {&QsoPieces::frequency, ".5", kQsoFrequency},
+      {&QsoPieces::frequency, "3.5.1", kQsoFrequency},
       {&QsoPieces::mode, "", kQsoMode},
       {&QsoPieces::date, "2007-02-29", kQsoDate},
+      {&QsoPieces::date, "2007-12-31", 0},
       {&QsoPieces::time, "2400", kQsoTime},
       {&QsoPieces::time, "601", kQsoTime},
       {&QsoPieces::worked_call, "S5-FF ", kQsoWorkedCall},
@@ -154,6 +162,9 @@ TEST(Utf8LogTest, WhichLogsAreUtf8AndWhatTheyBecome) {
       {"overlong slash", "\xC0\xAF x \xC4\x8D", std::nullopt},
       {"surrogate", "\xED\xA0\x80 \xC4\x8D", std::nullopt},
       {"cut short at the end", "\xC4\x8D \xC4", std::nullopt},
+      {"lowest three-byte character", "\xE0\xA0\x80 \xC4\x8D", "? \xE8"},
+      {"highest character", "\xF4\x8F\xBF\xBF \xC4\x8D", "? \xE8"},
+      {"beyond the highest character", "\xF4\x90\x80\x80 \xC4\x8D", std::nullopt},
   };
   for (const Row& row : rows) {
     const std::optional<std::string> converted = Utf8LogAsCp1250(row.log);
