@@ -19,6 +19,7 @@ bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 // lacks with the same EILSEQ, and the two must be told apart.
 std::size_t SequenceLength(std::string_view text) {
   const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  if (text.empty()) return 0;
   const unsigned char lead = byte(0);
   if (lead < 0x80) return 1;
   std::size_t length = 0;
@@ -69,6 +70,8 @@ bool IsUtf8(std::string_view text, bool& beyond_ascii) {
 }
 
 }  // namespace
+
+std::size_t Utf8SequenceLength(std::string_view text) { return SequenceLength(text); }
 
 std::optional<std::string> Utf8LogAsCp1250(std::string_view log) {
   const bool marked = log.starts_with(kByteOrderMark);

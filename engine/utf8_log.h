@@ -2,6 +2,7 @@
 #ifndef PELIKAN_ENGINE_UTF8_LOG_H_
 #define PELIKAN_ENGINE_UTF8_LOG_H_
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,11 @@ namespace pelikan {
 // mark but invalid UTF-8 after it included, yields nullopt and is to be read
 // byte for byte. So does a system whose C library cannot convert.
 std::optional<std::string> Utf8LogAsCp1250(std::string_view log);
+
+// The length of the valid UTF-8 sequence that starts `text` (1 to 4), or 0
+// when it starts with none: an overlong form, a surrogate, a code point past
+// U+10FFFF, a stray or cut sequence, or an empty text.
+std::size_t Utf8SequenceLength(std::string_view text);
 
 }  // namespace pelikan
 

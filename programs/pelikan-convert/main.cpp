@@ -2,11 +2,9 @@
 // pelikan-convert: the headless front end. Converts one log into a Cabrillo
 // file with the contest data given as options, for scripts and batch use.
 
-#include <QCommandLineParser>
-#include <QFile>
-#include <QStringDecoder>
-#include <QStringList>
+#include <getopt.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -14,13 +12,15 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "contest/contest_data.h"
 #include "contest/editing_rules.h"
 #include "engine/convert_log.h"
-#include "window/text_codec.h"
+#include "engine/cp1250.h"
+#include "engine/utf8_log.h"
 
 namespace {
 
@@ -93,19 +93,20 @@ constexpr const char* kVersion =
     "This is free software: you are free to change and redistribute it.\n"
     "There is NO WARRANTY, to the extent permitted by law.\n";
 
-int UsageError(const QString& message) {
-  std::fprintf(stderr, "pelikan-convert: %s\n%s", message.toLocal8Bit().constData(), kUsage);
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "pelikan-convert: %s\n%s", message.c_str(), kUsage);
   return kExitUsage;
 }
 
 // Writes `lines` as UTF-8, one to a line, gathered into blocks so that a
 // long result list costs a few writes.
-void PrintLines(std::FILE* stream, const std::vector<std::string>& lines) {
+template <typename Lines>
+void PrintLines(std::FILE* stream, const Lines& lines) {
   constexpr std::size_t kBlock = std::size_t{1} << 16;
   std::string utf8;
   utf8.reserve(kBlock + 1024);
-  for (const std::string& line : lines) {
-    pelikan::AppendCp1250AsUtf8(line, utf8);
+  for (std::string_view line : lines) {
+    pelikan::AppendCp1250AsUtf8Text(line, utf8);
     utf8 += '\n';
     if (utf8.size() >= kBlock) {
       std::fwrite(utf8.data(), 1, utf8.size(), stream);
@@ -115,8 +116,27 @@ void PrintLines(std::FILE* stream, const std::vector<std::string>& lines) {
   std::fwrite(utf8.data(), 1, utf8.size(), stream);
 }
 
+std::string Utf8Of(std::string_view cp1250) {
+  std::string utf8;
+  pelikan::AppendCp1250AsUtf8Text(cp1250, utf8);
+  return utf8;
+}
+
+// A path as the messages show it: its bytes as UTF-8, a "�" for each byte
+// that is not.
+std::string ShownPath(std::string_view path) {
+  std::string shown;
+  shown.reserve(path.size());
+  while (!path.empty()) {
+    const std::size_t length = pelikan::Utf8SequenceLength(path);
+    shown += length == 0 ? std::string_view("\xEF\xBF\xBD") : path.substr(0, length);
+    path.remove_prefix(std::max<std::size_t>(length, 1));
+  }
+  return shown;
+}
+
 // The pieces of a faulty QSO line, as "time, date and exchange".
-QString PieceNames(unsigned pieces) {
+std::string PieceNames(unsigned pieces) {
   static constexpr std::array<std::pair<unsigned, const char*>, 7> kNames = {{
       {pelikan::kQsoFrequency, "frequency"},
       {pelikan::kQsoMode, "mode"},
@@ -126,82 +146,76 @@ QString PieceNames(unsigned pieces) {
       {pelikan::kQsoReceivedReport, "received report"},
       {pelikan::kQsoExchange, "exchange"},
   }};
-  QStringList names;
+  std::vector<std::string_view> names;
   for (const auto& [piece, name] : kNames) {
-    if (pieces & piece) names << QLatin1String(name);
+    if (pieces & piece) names.push_back(name);
   }
-  const QString last = names.takeLast();
-  return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+    text += names[i];
+  }
+  return text;
 }
 
-QString NoteText(const pelikan::LogNote& note) {
-  const QString line = pelikan::FromCp1250(note.text);
+std::string NoteText(const pelikan::LogNote& note) {
+  const std::string line = Utf8Of(note.text);
   switch (note.kind) {
     case pelikan::NoteKind::kContactBeforeColumns:
-      return QStringLiteral("looks like a contact but was not converted: no 599 or 59 field came "
-                            "before it: %1")
-          .arg(line);
+      return "looks like a contact but was not converted: no 599 or 59 field came before it: " + line;
     case pelikan::NoteKind::kContactTooShort:
-      return QStringLiteral("looks like a contact but was not converted: fewer than 8 fields: %1")
-          .arg(line);
+      return "looks like a contact but was not converted: fewer than 8 fields: " + line;
     case pelikan::NoteKind::kFaultyQsoLine:
-      return QStringLiteral("the QSO line has a faulty %1: %2").arg(PieceNames(note.faulty_pieces), line);
+      return "the QSO line has a faulty " + PieceNames(note.faulty_pieces) + ": " + line;
     case pelikan::NoteKind::kReadAsUtf8:
-      return QStringLiteral("the log is UTF-8; converted to Windows-1250 before reading");
+      return "the log is UTF-8; converted to Windows-1250 before reading";
   }
   return {};
 }
 
 // One line per note on standard error, in the form editors jump to.
-void PrintNotes(const pelikan::ConversionResult& result, const QString& log_path) {
+void PrintNotes(const pelikan::ConversionResult& result, const std::string& log_path) {
   for (const pelikan::LogNote& note : result.notes) {
-    const QString text = note.IsWarning()
-                             ? QStringLiteral("%1:%2: warning: %3").arg(log_path).arg(note.line).arg(NoteText(note))
-                             : QStringLiteral("%1: note: %2").arg(log_path, NoteText(note));
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    if (note.IsWarning()) {
+      std::fprintf(stderr, "%s:%d: warning: %s\n", log_path.c_str(), static_cast<int>(note.line),
+                   NoteText(note).c_str());
+    } else {
+      std::fprintf(stderr, "%s: note: %s\n", log_path.c_str(), NoteText(note).c_str());
+    }
   }
   if (result.notes_not_kept > 0) {
-    std::fprintf(stderr, "%s: warning: %d more warnings not shown\n", log_path.toUtf8().constData(),
-                 result.notes_not_kept);
+    std::fprintf(stderr, "%s: warning: %d more warnings not shown\n", log_path.c_str(), result.notes_not_kept);
   }
 }
 
-QString FailureMessage(const pelikan::ConversionFailure& failure, const QString& log_path) {
-  const QString path = QFile::decodeName(QByteArray::fromStdString(failure.path.string()));
-  const QString reason = QString::fromLocal8Bit(failure.reason);
+std::string FailureMessage(const pelikan::ConversionFailure& failure, const std::string& log_path) {
+  const std::string path = ShownPath(failure.path.string());
+  const std::string& reason = failure.reason;
   switch (failure.kind) {
     case pelikan::FailureKind::kCannotReadLog:
-      return QStringLiteral("cannot read the log %1: %2").arg(path, reason);
+      return "cannot read the log " + path + ": " + reason;
     case pelikan::FailureKind::kCannotWriteFile:
-      return QStringLiteral("cannot write %1: %2; no file written").arg(path, reason);
+      return "cannot write " + path + ": " + reason + "; no file written";
     case pelikan::FailureKind::kTooManyContacts:
-      return QStringLiteral("%1 holds more than %2 contacts; no file written")
-          .arg(log_path)
-          .arg(pelikan::kMaxRecords);
+      return log_path + " holds more than " + std::to_string(pelikan::kMaxRecords) + " contacts; no file written";
     case pelikan::FailureKind::kLogNotAFile:
-      return QStringLiteral("%1 is not a regular file; no file written").arg(path);
+      return path + " is not a regular file; no file written";
     case pelikan::FailureKind::kLogTooLarge:
-      return QStringLiteral("%1 is larger than %2 MiB; no file written").arg(path).arg(pelikan::kMaxLogBytes >> 20);
+      return path + " is larger than " + std::to_string(pelikan::kMaxLogBytes >> 20) + " MiB; no file written";
     case pelikan::FailureKind::kLineTooLong:
-      return QStringLiteral("line %2 of %1 is longer than %3 bytes; no file written")
-          .arg(path)
-          .arg(failure.line)
-          .arg(pelikan::kMaxLineBytes);
+      return "line " + std::to_string(failure.line) + " of " + path + " is longer than " +
+             std::to_string(pelikan::kMaxLineBytes) + " bytes; no file written";
     case pelikan::FailureKind::kOutOfMemory:
-      return QStringLiteral("out of memory while converting %1; no file written").arg(path);
+      return "out of memory while converting " + path + "; no file written";
   }
   return {};
 }
 
-// Stands for an argument that is not valid UTF-8, followed by its index: a
-// lone surrogate, which no decoded text can hold. Paths are taken as the
-// bytes given, whatever their encoding; a text for the file must be UTF-8.
-constexpr QChar kRawArgument(0xDC00);
-
-// The bytes of a path argument as given.
-std::string PathBytes(const QString& argument, char* argv[]) {
-  if (argument.startsWith(kRawArgument)) return argv[argument.mid(1).toInt()];
-  return argument.toUtf8().toStdString();
+// The name of an option as written in `argument` ("--colour=red" gives
+// "colour").
+std::string_view OptionName(std::string_view argument) {
+  argument.remove_prefix(std::min(argument.find_first_not_of('-'), argument.size()));
+  return argument.substr(0, argument.find('='));
 }
 
 // A signal that ends the run takes the named temporary file with it, then
@@ -217,103 +231,119 @@ void EndBySignal(int signal) {
 int main(int argc, char* argv[]) {
   std::signal(SIGINT, EndBySignal);
   std::signal(SIGTERM, EndBySignal);
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString argument = utf8.decode(QByteArrayView(argv[i]));
-    if (utf8.hasError()) argument = kRawArgument + QString::number(i);
-    arguments << argument;
-  }
 
-  QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  for (const FieldOption& option : kFieldOptions) {
-    parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), {}, QStringLiteral("TEXT")));
+  // Long options only, with one dash or two, each value after "=" or as the
+  // next argument; the log may stand anywhere among them. Field i is option
+  // i + 1, as getopt reports a fault of an unknown option as option 0.
+  enum OtherOption { kOutputDirOption = static_cast<int>(kFieldOptions.size()) + 1, kCheckOption, kStrictOption, kHelpOption, kVersionOption };
+  std::vector<option> options;
+  for (const FieldOption& field : kFieldOptions) {
+    options.push_back({field.name, required_argument, nullptr, static_cast<int>(options.size()) + 1});
   }
-  const QCommandLineOption output_dir_option(QStringLiteral("output-dir"), {}, QStringLiteral("DIR"),
-                                             QStringLiteral("."));
-  const QCommandLineOption help_option(QStringLiteral("help"));
-  const QCommandLineOption version_option(QStringLiteral("version"));
-  const QCommandLineOption check_option(QStringLiteral("check"));
-  const QCommandLineOption strict_option(QStringLiteral("strict"));
-  parser.addOption(output_dir_option);
-  parser.addOption(check_option);
-  parser.addOption(strict_option);
-  parser.addOption(help_option);
-  parser.addOption(version_option);
+  options.push_back({"output-dir", required_argument, nullptr, kOutputDirOption});
+  options.push_back({"check", no_argument, nullptr, kCheckOption});
+  options.push_back({"strict", no_argument, nullptr, kStrictOption});
+  options.push_back({"help", no_argument, nullptr, kHelpOption});
+  options.push_back({"version", no_argument, nullptr, kVersionOption});
+  options.push_back({});
 
-  if (!parser.parse(arguments)) return UsageError(parser.errorText());
-  if (parser.isSet(help_option)) {
+  std::array<const char*, kFieldOptions.size()> values{};  // the last value given, as its bytes
+  const char* output_dir = ".";
+  bool check = false;
+  bool strict = false;
+  bool help = false;
+  bool version = false;
+  opterr = 0;  // the messages below name the option as written
+  for (int found; (found = getopt_long_only(argc, argv, "", options.data(), nullptr)) != -1;) {
+    // The option as written: the argument before its value when that came
+    // apart.
+    const bool value_apart = found != '?' && optarg != nullptr && optarg == argv[optind - 1];
+    const std::string_view argument = argv[optind - (value_apart ? 2 : 1)];
+    const int which = found == '?' ? optopt : found;  // 0 for an unknown option
+    // getopt also takes an unambiguous abbreviation; names count only whole,
+    // so that a mistyped option is never read as another.
+    if (which == 0 || OptionName(argument) != options[static_cast<std::size_t>(which) - 1].name) {
+      return UsageError("Unknown option '" + std::string(OptionName(argument)) + "'.");
+    }
+    if (found == '?') {
+      if (options[static_cast<std::size_t>(which) - 1].has_arg == no_argument) {
+        return UsageError("Unexpected value after '" + std::string(argument.substr(0, argument.find('='))) + "'.");
+      }
+      return UsageError("Missing value after '" + std::string(argument) + "'.");
+    }
+    switch (found) {
+      case kOutputDirOption: output_dir = optarg; break;
+      case kCheckOption: check = true; break;
+      case kStrictOption: strict = true; break;
+      case kHelpOption: help = true; break;
+      case kVersionOption: version = true; break;
+      default: values[static_cast<std::size_t>(found) - 1] = optarg;
+    }
+  }
+  if (help) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  if (parser.isSet(version_option)) {
+  if (version) {
     std::fputs(kVersion, stdout);
     return 0;
   }
-  const QStringList positional = parser.positionalArguments();
-  if (positional.size() != 1) {
-    return UsageError(positional.isEmpty() ? QStringLiteral("no LOGFILE given")
-                                           : QStringLiteral("only one LOGFILE is taken"));
+  if (argc - optind != 1) return UsageError(optind == argc ? "no LOGFILE given" : "only one LOGFILE is taken");
+  // Paths are taken as the bytes given, whatever their encoding.
+  const std::string log_path = argv[optind];
+  if (!pelikan::Cp1250TableReady()) {
+    std::fputs("pelikan-convert: the C library cannot convert Windows-1250 (CP1250)\n", stderr);
+    return kExitFailed;
   }
-  const QString log_path = positional.first();
 
   pelikan::ContestData data;
-  QStringList missing;
-  for (const FieldOption& option : kFieldOptions) {
-    const QString name = QString::fromLatin1(option.name);
-    if (parser.isSet(name)) {
+  std::string missing;
+  for (std::size_t i = 0; i < kFieldOptions.size(); ++i) {
+    const FieldOption& field = kFieldOptions[i];
+    if (values[i] != nullptr) {
+      // A text for the file must be UTF-8.
+      std::optional<std::string> typed = pelikan::Utf8AsCp1250Text(values[i]);
+      if (!typed) return UsageError(std::string("--") + field.name + " is not valid UTF-8");
       // A text box holds one line; a line break in a value would break the
       // header's lines apart.
-      QString value = parser.values(name).constLast();
-      if (value.startsWith(kRawArgument)) {
-        return UsageError(QStringLiteral("--%1 is not valid UTF-8").arg(name));
-      }
-      value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-      const std::string typed = pelikan::ToCp1250(value);
-      data.*option.field =
-          option.text1_index < 0 ? typed : pelikan::TextAfterLeaving(option.text1_index, typed);
+      std::replace_if(typed->begin(), typed->end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+      data.*field.field = field.text1_index < 0 ? *typed : pelikan::TextAfterLeaving(field.text1_index, *typed);
     }
-    if (option.required && (data.*option.field).empty()) missing << QStringLiteral("--") + name;
+    if (field.required && (data.*field.field).empty()) missing += (missing.empty() ? "--" : ", --") + std::string(field.name);
   }
-  if (!missing.isEmpty()) {
-    std::fprintf(stderr, "pelikan-convert: missing contest data: %s\n",
-                 missing.join(QStringLiteral(", ")).toLocal8Bit().constData());
+  if (!missing.empty()) {
+    std::fprintf(stderr, "pelikan-convert: missing contest data: %s\n", missing.c_str());
     return kExitUsage;
   }
 
   // Named after the callsign as the field shows it once left, in the file
   // system's encoding.
-  const QString callsign = pelikan::FromCp1250(data.Callsign);
-  const std::optional<std::string> file_name = pelikan::CabrilloFileName(callsign.toUtf8().toStdString());
+  const std::string callsign = Utf8Of(data.Callsign);
+  const std::optional<std::string> file_name = pelikan::CabrilloFileName(callsign);
   if (!file_name) {
-    std::fprintf(stderr, "pelikan-convert: the callsign \"%s\" gives no file name\n",
-                 callsign.toLocal8Bit().constData());
+    std::fprintf(stderr, "pelikan-convert: the callsign \"%s\" gives no file name\n", callsign.c_str());
     return kExitUsage;
   }
 
-  const std::string log_bytes = PathBytes(log_path, argv);
-  const QString log_shown = QFile::decodeName(log_bytes.c_str());
+  const std::string log_shown = ShownPath(log_path);
   const pelikan::ConversionResult result =
-      parser.isSet(check_option)
-          ? pelikan::CheckLog(log_bytes, data)
-          : pelikan::ConvertLog(log_bytes, data,
-                                std::filesystem::path(PathBytes(parser.value(output_dir_option), argv)) / *file_name);
+      check ? pelikan::CheckLog(log_path, data)
+            : pelikan::ConvertLog(log_path, data, std::filesystem::path(output_dir) / *file_name);
 
   PrintLines(stdout, result.result_list);
   const bool output_failed = std::fflush(stdout) != 0 || std::ferror(stdout);
   const int output_error = errno;
   PrintNotes(result, log_shown);
   if (result.failure) {
-    std::fprintf(stderr, "pelikan-convert: %s\n", FailureMessage(*result.failure, log_shown).toLocal8Bit().constData());
+    std::fprintf(stderr, "pelikan-convert: %s\n", FailureMessage(*result.failure, log_shown).c_str());
     return kExitFailed;
   }
-  PrintLines(stderr, {result.processed_message});
+  PrintLines(stderr, std::array<std::string_view, 1>{result.processed_message});
   if (output_failed) {
     std::fprintf(stderr, "pelikan-convert: %s standard output failed: %s\n",
-                 parser.isSet(check_option) ? "the log was checked, but" : "the Cabrillo file was written, but",
+                 check ? "the log was checked, but" : "the Cabrillo file was written, but",
                  std::strerror(output_error));
     return kExitOutputFailed;
   }
-  return parser.isSet(strict_option) && result.WarningCount() > 0 ? kExitWarnings : 0;
+  return strict && result.WarningCount() > 0 ? kExitWarnings : 0;
 }

@@ -246,6 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"two_logs", With({"other.txt"}), "only one LOGFILE"},
         UsageRow{"unknown_option", With({"--colour", "red"}), "Unknown option 'colour'"},
         UsageRow{"missing_value", {"log.txt", "--soapbox"}, "Missing value after '--soapbox'"},
+        UsageRow{"abbreviated_option", With({"--call", "s5"}), "Unknown option 'call'"},
+        UsageRow{"flag_with_value", With({"--check=yes"}), "Unexpected value after '--check'"},
         UsageRow{"not_utf8", With({"--name", "\xe8\x9a"}), "--name is not valid UTF-8"},
         // Callsigns that give no file name.
         UsageRow{"blank_callsign", With({"--callsign", "   "}), "the callsign \"   \" gives no file name"},
