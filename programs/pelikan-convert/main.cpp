@@ -20,6 +20,7 @@
 #include "contest/editing_rules.h"
 #include "engine/convert_log.h"
 #include "engine/cp1250.h"
+#include "engine/huge_pages.h"
 #include "engine/utf8_log.h"
 
 namespace {
@@ -229,6 +230,7 @@ void EndBySignal(int signal) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  pelikan::PreferHugePagesForHeap();
   std::signal(SIGINT, EndBySignal);
   std::signal(SIGTERM, EndBySignal);
 

@@ -7,9 +7,11 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "engine/huge_pages.h"
 #include "window/form1.h"
 
 int main(int argc, char* argv[]) {
+  pelikan::PreferHugePagesForHeap();
   QApplication application(argc, argv);
   // Ties the window to its menu entry, whose icon the desktop then shows.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Pelikan"));
