@@ -113,13 +113,13 @@ TEST(ConvertCliTest, TextCrossesTheCodePageBorder) {
   TempDir dir;
   const std::string soapbox("SOAPBOX: \x8a\x9a\xe8\xc8\x9e\x8e \x81\x98 \xff\t!", 22);  // incl. undefined bytes
   WriteFile(dir / "log.txt", soapbox + "\r\n" + kContact + "\r\n");
-  const RunResult run = Converter(With({"--name", "Bo\xc5\xbeo \xe2\x82\xac \xe6\x97\xa5\xf0\x9f\x98\x80\x1a", "--club", "s5",
+  const RunResult run = Converter(With({"--name", "Bo\xe2\x80\x8b\xc5\xbeo \xe2\x82\xac \xe6\x97\xa5\xf0\x9f\x98\x80\x1a", "--club", "s5",
                                   "--operators", "s51a,s52\xc4\x8d", "--team", "ab"}),
                             dir.path());
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string file = ReadFile(dir / "S59AAA.cbr");
   EXPECT_THAT(file, HasSubstr("\r\n" + soapbox + "\r\n")) << "log bytes reach the file unchanged";
-  EXPECT_THAT(file, HasSubstr("NAME: Bo\x9eo \x80 ??\x1a\r\n")) << "UTF-8 in, Windows-1250 out, ? for the rest";
+  EXPECT_THAT(file, HasSubstr("NAME: Bo\x9eo \x80 ??\x1a\r\n")) << "UTF-8 in, Windows-1250 out, ? for the rest, invisible characters left out";
   EXPECT_THAT(file, HasSubstr("CALLSIGN: S59AAA\r\n"));
   EXPECT_THAT(file, HasSubstr("CONTEST: KV prvenstvo ZRS\r\n")) << "not given, not left";
   EXPECT_THAT(file, HasSubstr("CLUB: \r\n"));
@@ -127,6 +127,7 @@ TEST(ConvertCliTest, TextCrossesTheCodePageBorder) {
   EXPECT_THAT(file, HasSubstr("OPERATORS: S51A,S52\xc8\r\n"));
   EXPECT_THAT(run.out, HasSubstr("SOAPBOX: \xc5\xa0\xc5\xa1\xc4\x8d\xc4\x8c\xc5\xbe\xc5\xbd"))
       << "the list is printed in UTF-8";
+  EXPECT_THAT(run.out, HasSubstr(" \xc2\x81\xc2\x98 \xcb\x99\t!\n")) << "undefined bytes pass as C1 controls";
   EXPECT_THAT(run.out, StartsWith("START-OF-LOG: Beta 2.2\nCREATED-BY: PELIKAN by QAZMIX\nCALLSIGN: S59AAA\n"));
 }
 
