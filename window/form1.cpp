@@ -13,7 +13,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStringListModel>
 
 #include <algorithm>
 #include <filesystem>
@@ -23,6 +22,7 @@
 #include "engine/convert_log.h"
 #include "window/category_list.h"
 #include "window/controls.h"
+#include "window/result_list_model.h"
 #include "window/system_reason.h"
 #include "window/text_codec.h"
 
@@ -260,7 +260,7 @@ void Form1::CreateControls() {
   List1 = new QListView(this);
   List1->setObjectName(QStringLiteral("List1"));
   List1->setGeometry(Twips(4920, 240, 10095, 7260));
-  result_list_ = new QStringListModel(List1);
+  result_list_ = new ResultListModel(List1);
   List1->setModel(result_list_);
   List1->setSelectionMode(QAbstractItemView::SingleSelection);
   List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -456,7 +456,7 @@ Form1::RunOutcome Form1::ConvertLog() {
     result = ::pelikan::ConvertLog(ToPath(InputPath), data,
                                    ToPath(data_paths_.OutputFolder(InputPath)) / *name, file_system_);
     // A failed run keeps the lines it had; they stay on show.
-    ShowResultList(result.result_list);
+    ShowResultList(std::move(result.result_list));
     if (result.ok()) {
       Label2->setText(FromCp1250(result.processed_message));
       written_file_ = QFile::decodeName(QByteArray::fromStdString(result.output_path.native()));
@@ -520,12 +520,7 @@ ContestData Form1::FieldsAsContestData() const {
   return data;
 }
 
-void Form1::ShowResultList(const std::vector<std::string>& lines) {
-  QStringList shown;
-  shown.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) shown << FromCp1250(line);
-  result_list_->setStringList(shown);
-}
+void Form1::ShowResultList(std::vector<std::string> lines) { result_list_->SetLines(std::move(lines)); }
 
 void Form1::Warn(const QString& text) { desktop_.Warn(this, kMessageTitle, text); }
 

@@ -23,11 +23,11 @@ class QLabel;
 class QListView;
 class QPushButton;
 class QStatusBar;
-class QStringListModel;
 
 namespace pelikan {
 
 class ComboBox;
+class ResultListModel;
 class TextBox;
 struct ConversionResult;
 
@@ -88,7 +88,7 @@ class Form1 : public QWidget {
   void UpdateMakeButton();
 
   ContestData FieldsAsContestData() const;
-  void ShowResultList(const std::vector<std::string>& lines);
+  void ShowResultList(std::vector<std::string> lines);
   void Warn(const QString& text);
   void ShowNotes(const ConversionResult& result);
 
@@ -105,7 +105,7 @@ class Form1 : public QWidget {
   QPushButton* Command2 = nullptr;
   QLabel* Label2 = nullptr;
   QListView* List1 = nullptr;
-  QStringListModel* result_list_ = nullptr;
+  ResultListModel* result_list_ = nullptr;
   QStatusBar* StatusBar1 = nullptr;
   QLabel* panel1_ = nullptr;
   QLabel* panel2_ = nullptr;

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QStatusBar>
-#include <QStringListModel>
 #include <QTest>
 
 namespace pelikan {
@@ -38,8 +37,10 @@ QByteArray WindowTest::ReadFile(const QString& name) const {
 }
 
 QStringList WindowTest::ListLines() const {
-  auto* model = qobject_cast<QStringListModel*>(Control<QListView>(QStringLiteral("List1"))->model());
-  return model ? model->stringList() : QStringList();
+  const QAbstractItemModel* model = Control<QListView>(QStringLiteral("List1"))->model();
+  QStringList lines;
+  for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
+  return lines;
 }
 
 QString WindowTest::StatusPanel(int number) const {

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef PELIKAN_WINDOW_RESULT_LIST_MODEL_H_
+#define PELIKAN_WINDOW_RESULT_LIST_MODEL_H_
+
+#include <QAbstractListModel>
+
+#include <string>
+#include <vector>
+
+namespace pelikan {
+
+// The result list as List1 shows it. It keeps the engine's Windows-1250
+// lines and decodes a line only when the view asks for it: a view shows a
+// few dozen of the tens of thousands of lines, and turning all of them into
+// QStrings up front was most of the wait after a conversion.
+class ResultListModel : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  void SetLines(std::vector<std::string> lines);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+}  // namespace pelikan
+
+#endif  // PELIKAN_WINDOW_RESULT_LIST_MODEL_H_
