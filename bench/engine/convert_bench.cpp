@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/convert_log.h"
+#include "engine/huge_pages.h"
 #include "tests/support/temp_dir.h"
 
 namespace pelikan {
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
     std::error_code error;
     return std::filesystem::file_size(argv[2], error) > 0 && !error ? EXIT_SUCCESS : EXIT_FAILURE;
   }
+  // The heap as both programs set it up, so that the figures are theirs.
+  pelikan::PreferHugePagesForHeap();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "engine/convert_log.h"
+#include "engine/huge_pages.h"
 #include "window/desktop.h"
 #include "window/form1.h"
 
@@ -93,6 +94,8 @@ BENCHMARK(BM_DialogClosedToListShown)->Unit(benchmark::kMillisecond)->Iterations
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The heap as the program sets it up, so that the figure is the program's.
+  pelikan::PreferHugePagesForHeap();
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
