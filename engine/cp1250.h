@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PELIKAN_ENGINE_CP1250_H_
 #define PELIKAN_ENGINE_CP1250_H_
 
