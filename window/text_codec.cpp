@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -30,9 +28,6 @@ class CodePage {
       const char16_t unit = character.size() == 1 ? character.front().unicode() : u'\uFFFD';
       unicode_[byte] = unit;
       by_unicode_[byte] = {unit, c};
-      const QByteArray utf8 = QStringView(&unit, 1).toUtf8();
-      utf8_[byte].length = static_cast<std::uint8_t>(std::min<qsizetype>(utf8.size(), 3));
-      std::copy_n(utf8.constData(), utf8_[byte].length, utf8_[byte].bytes.begin());
     }
     // The first byte wins when two bytes read as the same character.
     std::stable_sort(by_unicode_.begin(), by_unicode_.end(),
@@ -50,21 +45,9 @@ class CodePage {
     return true;
   }
 
-  // Writes the UTF-8 of `byte` at `out`, which has room for three bytes;
-  // returns the end of what it wrote.
-  char* PutUtf8(unsigned char byte, char* out) const {
-    std::memcpy(out, utf8_[byte].bytes.data(), 3);
-    return out + utf8_[byte].length;
-  }
-
  private:
-  struct Utf8 {
-    std::array<char, 3> bytes{};
-    std::uint8_t length = 0;
-  };
   std::array<char16_t, 256> unicode_{};
   std::array<std::pair<char16_t, char>, 256> by_unicode_{};
-  std::array<Utf8, 256> utf8_{};
 };
 
 const CodePage& Cp1250() {
@@ -106,15 +89,6 @@ QString FromCp1250(std::string_view bytes) {
   QChar* out = text.data();
   for (const char byte : bytes) *out++ = QChar(code_page.Unicode(static_cast<unsigned char>(byte)));
   return text;
-}
-
-void AppendCp1250AsUtf8(std::string_view bytes, std::string& utf8) {
-  const CodePage& code_page = Cp1250();
-  const std::size_t start = utf8.size();
-  utf8.resize(start + 3 * bytes.size());
-  char* out = utf8.data() + start;
-  for (const char byte : bytes) out = code_page.PutUtf8(static_cast<unsigned char>(byte), out);
-  utf8.resize(static_cast<std::size_t>(out - utf8.data()));
 }
 
 }  // namespace pelikan

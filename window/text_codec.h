@@ -21,10 +21,6 @@ namespace pelikan {
 std::string ToCp1250(QStringView text);
 QString FromCp1250(std::string_view bytes);
 
-// Appends `bytes` to `utf8` as UTF-8, the same text FromCp1250(bytes).toUtf8()
-// gives, without building a QString.
-void AppendCp1250AsUtf8(std::string_view bytes, std::string& utf8);
-
 }  // namespace pelikan
 
 #endif  // PELIKAN_WINDOW_TEXT_CODEC_H_
