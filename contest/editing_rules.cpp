@@ -35,17 +35,4 @@ std::string TextAfterLeaving(int text1_index, std::string_view text) {
   return IsUpperCasedOnLeaving(text1_index) ? ToUpperCp1250(text) : std::string(text);
 }
 
-bool RequiredTextsFilled(std::string_view callsign, std::string_view licence_year,
-                         std::string_view entrant_name, std::string_view street,
-                         std::string_view postal_code_and_place) {
-  return !callsign.empty() && !licence_year.empty() && !entrant_name.empty() &&
-         !street.empty() && !postal_code_and_place.empty();
-}
-
-bool IsReadyToConvert(const ContestData& data) {
-  return CategoryChosen(data.Category) &&
-         RequiredTextsFilled(data.Callsign, data.LicenceYear, data.EntrantName, data.Street,
-                             data.PostalCodeAndPlace);
-}
-
 }  // namespace pelikan

@@ -47,13 +47,9 @@ constexpr bool ClubIsEmptiedOnLeaving(std::size_t club_length) {
 // headless converter takes a value given on its command line.
 std::string TextAfterLeaving(int text1_index, std::string_view text);
 
-// The readiness rule. A text counts as filled when its length is above
-// zero: a text of blanks is filled, nothing is trimmed.
-bool RequiredTextsFilled(std::string_view callsign, std::string_view licence_year,
-                         std::string_view entrant_name, std::string_view street,
-                         std::string_view postal_code_and_place);
+// Half of the readiness rule; each front end names its own required texts,
+// which count as filled at any length above zero (blanks included).
 constexpr bool CategoryChosen(std::string_view category) { return !category.empty(); }
-bool IsReadyToConvert(const ContestData& data);
 
 }  // namespace pelikan
 

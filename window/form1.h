@@ -115,8 +115,8 @@ class Form1 : public QWidget {
   // The Cabrillo file the last run wrote; empty when it wrote none.
   QString written_file_;
   QString dialog_filter_;
-  // The two halves of the readiness rule (CategoryChosen and
-  // RequiredTextsFilled), recomputed at every change of a field.
+  // The two halves of the readiness rule (CategoryChosen and the texts of
+  // kRequiredText1 filled), recomputed at every change of a field.
   bool category_chosen_ = false;
   bool required_texts_filled_ = false;
   bool activated_ = false;

@@ -91,22 +91,5 @@ TEST(EditingRulesTest, ClubPresetOnEntry) {
   EXPECT_FALSE(ClubTakesPresetOnEntry(3));
 }
 
-TEST(EditingRulesTest, Readiness) {
-  ContestData data;
-  data.LicenceYear = "1985";
-  data.EntrantName = "Janez";
-  data.Street = "Ulica 1";
-  data.PostalCodeAndPlace = "1000 Ljubljana";
-  EXPECT_FALSE(IsReadyToConvert(data)) << "no category yet";
-  data.Category = "CHECKLOG";
-  EXPECT_TRUE(IsReadyToConvert(data));
-  data.ContestName.clear();
-  EXPECT_TRUE(IsReadyToConvert(data)) << "the contest field is not required";
-  data.Street = " ";
-  EXPECT_TRUE(IsReadyToConvert(data)) << "a blank counts as filled";
-  data.Callsign.clear();
-  EXPECT_FALSE(IsReadyToConvert(data));
-}
-
 }  // namespace
 }  // namespace pelikan
