@@ -31,10 +31,6 @@ std::string_view TrimBlanks(std::string_view text) {
 
 bool IsReport(std::string_view field) { return field == "599" || field == "59"; }
 
-void AppendBlanks(std::string& text, std::ptrdiff_t count) {
-  if (count > 0) text.append(static_cast<std::size_t>(count), ' ');
-}
-
 std::string Decimal(std::int64_t value) { return std::to_string(value); }
 
 // One run of the converter: the state that lives from the first line of the
@@ -104,11 +100,11 @@ class Conversion {
   std::string OutputText;
   std::size_t score_offset_ = 0;
 
-  // The fields of the line being handled: views into it, or into the texts
-  // below and literals for a field the conversion changes.
+  // The fields of the line being handled: views into it, or into literals
+  // and the rooms below for a field the conversion changes.
   std::vector<std::string_view> LineFields;
-  std::string PaddedCall;
-  std::string PaddedReport;
+  std::array<char, kMinCallWidth> call_room_;
+  std::array<char, kMinReportWidth> report_room_;
   // The column layout, fixed by the first line with a report field.
   bool LayoutKnown = false;
   int SentReportColumn = 0;
@@ -258,6 +254,37 @@ void Conversion::SettleModeTimeAndDate() {
   }
 }
 
+// Lays a line out in text already filled with blanks: pieces are copied in
+// and blank runs skipped. A contact's two lines are built this way, each at
+// its final size at once, because piecewise appends (a capacity check and a
+// copy call for every piece) were the largest cost of a conversion.
+class LineWriter {
+ public:
+  explicit LineWriter(char* at) : at_(at) {}
+  LineWriter& Put(std::string_view piece) {
+    std::memcpy(at_, piece.data(), piece.size());
+    at_ += piece.size();
+    return *this;
+  }
+  LineWriter& Skip(std::size_t blanks) {
+    at_ += blanks;
+    return *this;
+  }
+
+ private:
+  char* at_;
+};
+
+// `text` padded with blanks to `width`, on the right or on the left; `room`
+// holds the padded text when `text` is shorter.
+template <std::size_t width>
+std::string_view Padded(std::string_view text, std::array<char, width>& room, bool on_the_left) {
+  if (text.size() >= width) return text;
+  room.fill(' ');
+  std::memcpy(room.data() + (on_the_left ? width - text.size() : 0), text.data(), text.size());
+  return {room.data(), width};
+}
+
 void Conversion::ConvertContact() {
   // Columns past the end of a short line read as empty fields.
   const int widest = std::max({SentReportColumn, ReceivedReportColumn, MultiplierColumn, CallColumn});
@@ -270,14 +297,8 @@ void Conversion::ConvertContact() {
   if (own_call.size() < kMinCallWidth) own_call.append(kMinCallWidth - own_call.size(), ' ');
   // The call and the received report are padded where they stand: a column
   // that is also the first or the date column reads padded there too.
-  PaddedCall.assign(LineFields[CallColumn]);
-  if (PaddedCall.size() < kMinCallWidth) PaddedCall.append(kMinCallWidth - PaddedCall.size(), ' ');
-  LineFields[CallColumn] = PaddedCall;
-  PaddedReport.assign(LineFields[ReceivedReportColumn]);
-  if (PaddedReport.size() < kMinReportWidth) {
-    PaddedReport.insert(0, kMinReportWidth - PaddedReport.size(), ' ');
-  }
-  LineFields[ReceivedReportColumn] = PaddedReport;
+  LineFields[CallColumn] = Padded(LineFields[CallColumn], call_room_, false);
+  LineFields[ReceivedReportColumn] = Padded(LineFields[ReceivedReportColumn], report_room_, true);
   const std::string_view worked_call = LineFields[CallColumn];
   const std::string_view report = LineFields[ReceivedReportColumn];
   const std::string_view exchange = Field(MultiplierColumn);
@@ -291,27 +312,57 @@ void Conversion::ConvertContact() {
     Note(NoteKind::kFaultyQsoLine, faults);
   }
 
-  // The QSO line and the listing line share everything up to the own call;
-  // that part goes to the output at once.
-  std::string listing;
-  listing.reserve(96);
-  listing.append("QSO:  ").append(LineFields[0]).append(" ").append(CurrentMode).append(" ");
-  listing.append(written_date).append(" ").append(QsoTime);
-  listing.append(" ").append(own_call);
-  OutputText.append(listing);
-  listing.append("     ").append(cw ? " 599" : "  59").append("  ").append(SentExchange);
-  listing.append("     ").append(worked_call);
-  AppendBlanks(listing, 13 - static_cast<std::ptrdiff_t>(worked_call.size()));
-  listing.append(report).append("  ").append(exchange);
+  // The listing line and the QSO line share everything up to the own call;
+  // then the listing aligns the report after the call in a column of 13, the
+  // file keeps at least one blank between them.
+  const std::size_t shared = 6 + LineFields[0].size() + 1 + CurrentMode.size() + 1 + written_date.size() +
+                             1 + QsoTime.size() + 1 + own_call.size();
+  const std::size_t listing_call_blanks = worked_call.size() < 13 ? 13 - worked_call.size() : 0;
+  const std::size_t file_call_blanks = report.size() < 10 ? 10 - report.size() : 1;
+  const std::size_t rest = 2 + SentExchange.size() + 5 + worked_call.size() + report.size() + 2 + exchange.size();
+
+  std::string listing(shared + 9 + rest + listing_call_blanks, ' ');
+  LineWriter(listing.data())
+      .Put("QSO:")
+      .Skip(2)
+      .Put(LineFields[0])
+      .Skip(1)
+      .Put(CurrentMode)
+      .Skip(1)
+      .Put(written_date)
+      .Skip(1)
+      .Put(QsoTime)
+      .Skip(1)
+      .Put(own_call)
+      .Skip(6)
+      .Put(cw ? "599" : " 59")
+      .Skip(2)
+      .Put(SentExchange)
+      .Skip(5)
+      .Put(worked_call)
+      .Skip(listing_call_blanks)
+      .Put(report)
+      .Skip(2)
+      .Put(exchange);
+
+  const std::size_t line_start = OutputText.size();
+  OutputText.append(shared + 10 + rest + file_call_blanks + kCrLf.size(), ' ');
+  LineWriter(OutputText.data() + line_start)
+      .Put(std::string_view(listing).substr(0, shared))
+      .Skip(7)
+      .Put(cw ? "599" : " 59")
+      .Skip(2)
+      .Put(SentExchange)
+      .Skip(5)
+      .Put(worked_call)
+      .Skip(file_call_blanks)
+      .Put(report)
+      .Skip(2)
+      .Put(exchange)
+      .Put(kCrLf);
   result_.result_list.push_back(std::move(listing));
 
   RegisterQso(worked_call);
-
-  OutputText.append("       ").append(cw ? "599" : " 59").append("  ");
-  OutputText.append(SentExchange).append("     ").append(worked_call);
-  // At least one blank keeps a long report from merging with the call.
-  AppendBlanks(OutputText, std::max<std::ptrdiff_t>(1, 10 - static_cast<std::ptrdiff_t>(report.size())));
-  OutputText.append(report).append("  ").append(exchange).append(kCrLf);
 }
 
 void Conversion::RegisterQso(std::string_view call) {

@@ -71,12 +71,7 @@ class CodePage {
 
   bool Ready() const { return ready_; }
 
-  // Writes the UTF-8 of `byte` at `out`, which has room for three bytes;
-  // returns the end of what it wrote.
-  char* PutUtf8(unsigned char byte, char* out) const {
-    std::memcpy(out, utf8_[byte].bytes.data(), 3);
-    return out + utf8_[byte].length;
-  }
+  std::string_view Utf8Of(unsigned char byte) const { return {utf8_[byte].bytes.data(), utf8_[byte].length}; }
 
   // The byte for `code`, if the code page has it.
   bool Byte(char32_t code, char& byte) const {
@@ -106,11 +101,14 @@ const CodePage& Cp1250() {
 
 void AppendCp1250AsUtf8Text(std::string_view bytes, std::string& utf8) {
   const CodePage& code_page = Cp1250();
-  const std::size_t start = utf8.size();
-  utf8.resize(start + 3 * bytes.size());
-  char* out = utf8.data() + start;
-  for (const char byte : bytes) out = code_page.PutUtf8(static_cast<unsigned char>(byte), out);
-  utf8.resize(static_cast<std::size_t>(out - utf8.data()));
+  for (std::size_t i = 0; i < bytes.size();) {
+    // ASCII reads the same in both, so its runs are copied whole.
+    const std::size_t ascii_end = SkipAscii(bytes, i);
+    utf8.append(bytes.substr(i, ascii_end - i));
+    for (i = ascii_end; i < bytes.size() && static_cast<unsigned char>(bytes[i]) >= 0x80; ++i) {
+      utf8.append(code_page.Utf8Of(static_cast<unsigned char>(bytes[i])));
+    }
+  }
 }
 
 std::optional<std::string> Utf8AsCp1250Text(std::string_view utf8) {

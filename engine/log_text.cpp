@@ -1,9 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/log_text.h"
 
+#include <bit>
 #include <chrono>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace pelikan {
+
+namespace {
+
+// The separators (blank, tab, apostrophe) among the 16 bytes at `bytes`, one
+// bit each. The splitter sees every byte of the log, and byte by byte it was
+// the largest single cost of a conversion: SSE2 looks at 16 at once.
+unsigned SeparatorBits(const char* bytes) {
+#if defined(__SSE2__)
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+  const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(' ')),
+                                                  _mm_cmpeq_epi8(block, _mm_set1_epi8('\t'))),
+                                     _mm_cmpeq_epi8(block, _mm_set1_epi8('\'')));
+  return static_cast<unsigned>(_mm_movemask_epi8(found));
+#else
+  unsigned bits = 0;
+  for (unsigned k = 0; k < 16; ++k) {
+    bits |= unsigned{bytes[k] == ' ' || bytes[k] == '\t' || bytes[k] == '\''} << k;
+  }
+  return bits;
+#endif
+}
+
+}  // namespace
 
 void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
   fields.clear();
@@ -16,18 +44,27 @@ void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
   while (end > begin && blank(line[end - 1])) --end;
   if (begin == end) return;
   std::size_t start = begin;
-  for (std::size_t i = begin; i < end; ++i) {
-    // Blank, tab and apostrophe all lie below '(': one comparison passes
-    // the digits and letters that make up most of a line.
-    const char c = line[i];
-    if (static_cast<unsigned char>(c) > '\'' || (!blank(c) && c != '\'')) continue;
-    fields.push_back(line.substr(start, i - start));
-    // A run of blanks is one separator; the line ends in no blank, so the
-    // run stops before its end.
-    if (c != '\'') {
-      while (blank(line[i + 1])) ++i;
+  for (std::size_t block = begin; block < end; block += 16) {
+    unsigned bits;
+    if (end - block >= 16) {
+      bits = SeparatorBits(line.data() + block);
+    } else {
+      // The last bytes, in a block whose rest is no separator.
+      char last[16] = {};
+      std::memcpy(last, line.data() + block, end - block);
+      bits = SeparatorBits(last);
     }
-    start = i + 1;
+    for (; bits != 0; bits &= bits - 1) {
+      const std::size_t i = block + static_cast<std::size_t>(std::countr_zero(bits));
+      // A blank after a blank continues one separator. The line starts with
+      // no blank, so a blank has a character before it.
+      if (line[i] != '\'' && blank(line[i - 1])) {
+        start = i + 1;
+        continue;
+      }
+      fields.push_back(line.substr(start, i - start));
+      start = i + 1;
+    }
   }
   fields.push_back(line.substr(start, end - start));
 }

@@ -45,18 +45,6 @@ std::size_t SequenceLength(std::string_view text) {
   return length;
 }
 
-// The index of the first byte beyond ASCII from `i` on, or the size. Every
-// log passes here and most are ASCII throughout, so eight bytes at a time.
-std::size_t SkipAscii(std::string_view text, std::size_t i) {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-  for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
-    std::memcpy(&word, text.data() + i, sizeof word);
-    if (word & kHighBits) break;
-  }
-  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
-  return i;
-}
-
 // Valid UTF-8 throughout, and whether any character lies beyond ASCII.
 bool IsUtf8(std::string_view text, bool& beyond_ascii) {
   beyond_ascii = false;
@@ -72,6 +60,16 @@ bool IsUtf8(std::string_view text, bool& beyond_ascii) {
 }  // namespace
 
 std::size_t Utf8SequenceLength(std::string_view text) { return SequenceLength(text); }
+
+std::size_t SkipAscii(std::string_view text, std::size_t i) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (word & kHighBits) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
+}
 
 std::optional<std::string> Utf8LogAsCp1250(std::string_view log) {
   const bool marked = log.starts_with(kByteOrderMark);

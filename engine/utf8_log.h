@@ -23,6 +23,11 @@ std::optional<std::string> Utf8LogAsCp1250(std::string_view log);
 // U+10FFFF, a stray or cut sequence, or an empty text.
 std::size_t Utf8SequenceLength(std::string_view text);
 
+// The index of the first byte beyond ASCII in `text` from `i` on, or its
+// size. Every log and every printed line passes here, and most are ASCII
+// throughout, so it looks at eight bytes at a time.
+std::size_t SkipAscii(std::string_view text, std::size_t i);
+
 }  // namespace pelikan
 
 #endif  // PELIKAN_ENGINE_UTF8_LOG_H_
