@@ -31,6 +31,14 @@ std::string_view TrimBlanks(std::string_view text) {
 
 bool IsReport(std::string_view field) { return field == "599" || field == "59"; }
 
+// A time is kept without its colons: "06:01:30" gives "060130".
+void AssignWithoutColons(std::string& time, std::string_view text) {
+  time.clear();
+  for (const char c : text) {
+    if (c != ':') time.push_back(c);
+  }
+}
+
 std::string Decimal(std::int64_t value) { return std::to_string(value); }
 
 // One run of the converter: the state that lives from the first line of the
@@ -43,28 +51,28 @@ class Conversion {
     CabrilloHeader header = ComposeHeader(data_);
     OutputText = std::move(header.text);
     score_offset_ = header.score_offset;
-    result_.result_list = std::move(header.list_lines);
+    for (const std::string& line : header.list_lines) result_.result_list.push_back(line);
     result_.output_path = cabrillo_path;
-    // A QSO line runs up to twice as long as a tersely written log line.
-    // Text room that is reserved but never written costs no memory (its
-    // pages are never touched), while growing copies everything. The list
-    // grows from a low guess: a log of short lines must not keep a too
-    // large list and its grown copy at once.
+    // A QSO line, and a listing line, runs up to twice as long as a tersely
+    // written log line. Text room that is reserved but never written costs
+    // no memory (its pages are never touched), while growing copies
+    // everything. The count of lines grows from a low guess: a log of short
+    // lines must not keep a too large index and its grown copy at once.
     log_size = std::min(log_size, kMaxLogBytes);
     OutputText.reserve(OutputText.size() + 2 * log_size);
-    result_.result_list.reserve(log_size / 40);
+    result_.result_list.Reserve(log_size / 40, 2 * log_size);
+    // The calls likewise, so that the largest registers are not rehashed
+    // as they grow; most contact lines are longer than 64 bytes.
+    registers_.CwCalls.Reserve(log_size / 64);
+    registers_.PhCalls.Reserve(log_size / 64);
   }
 
-  // Takes the next piece of the log, cut anywhere; false once the run has
-  // stopped at the contact limit.
-  bool Feed(std::string_view chunk) {
-    splitter_.Feed(chunk, [this](std::string_view line) { HandleLine(line); });
-    return running_;
-  }
-  // Ends the log: the summary and the file, or the stop at a limit.
-  // Without `write_file` everything but the file itself.
-  ConversionResult Finish(const std::filesystem::path& log_path, FileSystem& file_system, bool write_file) {
-    splitter_.Finish([this](std::string_view line) { HandleLine(line); });
+  // Converts the whole log: the summary and the file, or the stop at a
+  // limit; without `write_file` everything but the file itself. The
+  // registers keep pieces of `log`, which must outlive the run.
+  ConversionResult Run(std::string_view log, const std::filesystem::path& log_path, FileSystem& file_system,
+                       bool write_file) {
+    LineSplitter::ForEachLine(log, [this](std::string_view line) { HandleLine(line); });
     if (!running_) {
       return Fail({stop_, log_path, {}, stop_ == FailureKind::kLineTooLong ? line_number_ : 0});
     }
@@ -90,11 +98,10 @@ class Conversion {
   void ConvertContact();
   void SettleModeTimeAndDate();
   const std::optional<std::string>& DateOf(std::string_view text);
-  void RegisterQso(std::string_view call);
+  void RegisterQso(std::string_view call_as_written, std::string_view padded_call);
 
   ContestData data_;
   ConversionResult result_;
-  LineSplitter splitter_;
   bool running_ = true;
   FailureKind stop_ = FailureKind::kTooManyContacts;  // why the run stopped
   std::string OutputText;
@@ -173,7 +180,7 @@ void Conversion::HandleSoapbox(std::string_view line) {
     constexpr std::string_view kEmptyEntry = "\r\nSOAPBOX: \r\n";
     if (OutputText.ends_with(kEmptyEntry)) OutputText.resize(OutputText.size() + 2 - kEmptyEntry.size());
   }
-  result_.result_list.emplace_back(line);
+  result_.result_list.push_back(line);
   OutputText.append(line).append(kCrLf);
 }
 
@@ -222,8 +229,7 @@ void Conversion::SettleModeTimeAndDate() {
   for (int i = 0; i < CallColumn; ++i) {
     const std::string_view field = Field(i);
     if (field.size() >= 3 && field[2] == ':') {
-      QsoTime.assign(field);
-      std::erase(QsoTime, ':');
+      AssignWithoutColons(QsoTime, field);
     } else if (Field(0) == "QSO:" && Field(SentReportColumn - 2).size() == 4) {
       QsoTime = Field(SentReportColumn - 2);
     } else if (field.size() == 4) {
@@ -246,8 +252,7 @@ void Conversion::SettleModeTimeAndDate() {
       const std::size_t colon = field.find(':');
       if (colon == std::string_view::npos) continue;
       field = field.substr(0, field.find(':', colon + 1));
-      QsoTime.assign(field);
-      std::erase(QsoTime, ':');
+      AssignWithoutColons(QsoTime, field);
       if (QsoTime.size() < 4) QsoTime.insert(0, 4 - QsoTime.size(), '0');
       break;
     }
@@ -297,7 +302,8 @@ void Conversion::ConvertContact() {
   if (own_call.size() < kMinCallWidth) own_call.append(kMinCallWidth - own_call.size(), ' ');
   // The call and the received report are padded where they stand: a column
   // that is also the first or the date column reads padded there too.
-  LineFields[CallColumn] = Padded(LineFields[CallColumn], call_room_, false);
+  const std::string_view call_as_written = LineFields[CallColumn];
+  LineFields[CallColumn] = Padded(call_as_written, call_room_, false);
   LineFields[ReceivedReportColumn] = Padded(LineFields[ReceivedReportColumn], report_room_, true);
   const std::string_view worked_call = LineFields[CallColumn];
   const std::string_view report = LineFields[ReceivedReportColumn];
@@ -321,8 +327,9 @@ void Conversion::ConvertContact() {
   const std::size_t file_call_blanks = report.size() < 10 ? 10 - report.size() : 1;
   const std::size_t rest = 2 + SentExchange.size() + 5 + worked_call.size() + report.size() + 2 + exchange.size();
 
-  std::string listing(shared + 9 + rest + listing_call_blanks, ' ');
-  LineWriter(listing.data())
+  const std::size_t listing_length = shared + 9 + rest + listing_call_blanks;
+  char* const listing = result_.result_list.AddBlankLine(listing_length);
+  LineWriter(listing)
       .Put("QSO:")
       .Skip(2)
       .Put(LineFields[0])
@@ -348,7 +355,7 @@ void Conversion::ConvertContact() {
   const std::size_t line_start = OutputText.size();
   OutputText.append(shared + 10 + rest + file_call_blanks + kCrLf.size(), ' ');
   LineWriter(OutputText.data() + line_start)
-      .Put(std::string_view(listing).substr(0, shared))
+      .Put(std::string_view(listing, shared))
       .Skip(7)
       .Put(cw ? "599" : " 59")
       .Skip(2)
@@ -360,16 +367,26 @@ void Conversion::ConvertContact() {
       .Skip(2)
       .Put(exchange)
       .Put(kCrLf);
-  result_.result_list.push_back(std::move(listing));
 
-  RegisterQso(worked_call);
+  RegisterQso(call_as_written, worked_call);
 }
 
-void Conversion::RegisterQso(std::string_view call) {
+void Conversion::RegisterQso(std::string_view call_as_written, std::string_view padded_call) {
   const bool phone = CurrentMode == "PH";
   QsoRegister& calls = phone ? registers_.PhCalls : registers_.CwCalls;
   QsoRegister& multipliers = phone ? registers_.PhMultipliers : registers_.CwMultipliers;
-  if (!calls.Add(call)) result_.result_list.push_back(std::string(" DVOJNA ZVEZA Z  ").append(call));
+  // The register keeps the call as it stands in the log, not its padded
+  // copy: padding only adds blanks, which no field ends in, so two calls
+  // are the same padded exactly when they are the same as written. Only the
+  // empty call, all blanks once padded, needs a text of its own.
+  static constexpr std::string_view kBlankCall = "      ";
+  static_assert(kBlankCall.size() == kMinCallWidth);
+  if (!calls.Add(call_as_written.empty() ? kBlankCall : call_as_written)) {
+    constexpr std::string_view kDuplicate = " DVOJNA ZVEZA Z  ";
+    LineWriter(result_.result_list.AddBlankLine(kDuplicate.size() + padded_call.size()))
+        .Put(kDuplicate)
+        .Put(padded_call);
+  }
   multipliers.Add(Field(MultiplierColumn));
 }
 
@@ -408,19 +425,19 @@ ConversionResult Conversion::WriteOut(FileSystem& file_system, bool write_file) 
   const std::int64_t total_multipliers = std::int64_t{r.cw_multipliers} + r.ph_multipliers;
   r.claimed_score = total_points * total_multipliers;
 
-  std::vector<std::string>& list = r.result_list;
-  list.emplace_back(kEndOfLog);
-  list.emplace_back();
-  list.emplace_back();
+  ResultList& list = r.result_list;
+  list.push_back(kEndOfLog);
+  list.push_back({});
+  list.push_back({});
   list.push_back("V logu je  " + Decimal(RecordCount) + "  zapisov");
   list.push_back("Dvojne zveze:  " + Decimal(r.duplicates) + " v bazi");
-  list.emplace_back();
+  list.push_back({});
   list.push_back("CW zvez  " + Decimal(r.cw_contacts) + "    x    2   =   " + Decimal(cw_points) +
                  " tock , " + Decimal(r.cw_multipliers) + "  CW mnoziteljev");
   list.push_back("PH zvez  " + Decimal(r.ph_contacts) + "    x    1   =   " +
                  Decimal(r.ph_contacts) + " tock , " + Decimal(r.ph_multipliers) +
                  "  PH mnoziteljev");
-  list.emplace_back(62, '-');
+  list.push_back(std::string(62, '-'));
   list.push_back("Skupaj  " + Decimal(total_points) + "   tock   x     " +
                  Decimal(total_multipliers) + " mnozilcev  =  " + Decimal(r.claimed_score) +
                  "  tock");
@@ -520,8 +537,7 @@ ConversionResult ConvertInMemory(std::string_view log, const std::filesystem::pa
     conversion.Note(NoteKind::kReadAsUtf8);
     log = *recoded;
   }
-  conversion.Feed(log);
-  return conversion.Finish(log_path, file_system, write_file);
+  return conversion.Run(log, log_path, file_system, write_file);
 }
 
 ConversionResult ReadAndConvert(const std::filesystem::path& log_path, const ContestData& data,

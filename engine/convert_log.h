@@ -12,6 +12,7 @@
 #include "contest/contest_data.h"
 #include "engine/file_system.h"
 #include "engine/log_notes.h"
+#include "engine/result_list.h"
 
 namespace pelikan {
 
@@ -46,7 +47,7 @@ struct ConversionFailure {
 struct ConversionResult {
   // The result list: header echo, listing and duplicate lines, summary. A
   // failed run keeps what had been added when it stopped.
-  std::vector<std::string> result_list;
+  ResultList result_list;
   // The processed-records message; empty when the run failed.
   std::string processed_message;
   // The callsign field as the conversion left it: padded with blanks to six

@@ -12,10 +12,20 @@ namespace pelikan {
 
 namespace {
 
-// The separators (blank, tab, apostrophe) among the 16 bytes at `bytes`, one
-// bit each. The splitter sees every byte of the log, and byte by byte it was
-// the largest single cost of a conversion: SSE2 looks at 16 at once.
-unsigned SeparatorBits(const char* bytes) {
+bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\''; }
+
+// The separators (blank, tab, apostrophe) among the `count` bytes at
+// `bytes`, one bit each.
+unsigned SeparatorBits(const char* bytes, std::size_t count) {
+  unsigned bits = 0;
+  for (std::size_t k = 0; k < count; ++k) bits |= unsigned{IsSeparator(bytes[k])} << k;
+  return bits;
+}
+
+// The same for 16 bytes. The splitter sees every byte of the log, and byte
+// by byte it was the largest single cost of a conversion: SSE2 looks at all
+// 16 at once.
+unsigned SeparatorBits16(const char* bytes) {
 #if defined(__SSE2__)
   const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
   const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(' ')),
@@ -23,11 +33,7 @@ unsigned SeparatorBits(const char* bytes) {
                                      _mm_cmpeq_epi8(block, _mm_set1_epi8('\'')));
   return static_cast<unsigned>(_mm_movemask_epi8(found));
 #else
-  unsigned bits = 0;
-  for (unsigned k = 0; k < 16; ++k) {
-    bits |= unsigned{bytes[k] == ' ' || bytes[k] == '\t' || bytes[k] == '\''} << k;
-  }
-  return bits;
+  return SeparatorBits(bytes, 16);
 #endif
 }
 
@@ -47,12 +53,12 @@ void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
   for (std::size_t block = begin; block < end; block += 16) {
     unsigned bits;
     if (end - block >= 16) {
-      bits = SeparatorBits(line.data() + block);
+      bits = SeparatorBits16(line.data() + block);
+    } else if (end >= 16) {
+      // The last bytes: the 16 that end the line, less those already seen.
+      bits = SeparatorBits16(line.data() + end - 16) >> (16 - (end - block));
     } else {
-      // The last bytes, in a block whose rest is no separator.
-      char last[16] = {};
-      std::memcpy(last, line.data() + block, end - block);
-      bits = SeparatorBits(last);
+      bits = SeparatorBits(line.data() + block, end - block);
     }
     for (; bits != 0; bits &= bits - 1) {
       const std::size_t i = block + static_cast<std::size_t>(std::countr_zero(bits));

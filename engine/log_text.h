@@ -33,6 +33,9 @@ class LineSplitter {
   // Hands over a last line that had no line end.
   template <typename OnLine>
   void Finish(OnLine&& on_line);
+  // Hands over every line of a whole text, each a view into `text`.
+  template <typename OnLine>
+  static void ForEachLine(std::string_view text, OnLine&& on_line);
 
  private:
   // The first CR or LF at or after `start`, or the size of `chunk`. Two
@@ -89,6 +92,14 @@ void LineSplitter::Finish(OnLine&& on_line) {
   if (!pending_.empty()) on_line(std::string_view(pending_));
   pending_.clear();
   after_cr_ = false;
+}
+
+template <typename OnLine>
+void LineSplitter::ForEachLine(std::string_view text, OnLine&& on_line) {
+  LineSplitter splitter;
+  splitter.Feed(text, on_line);
+  // A last line without a line end is the tail of `text`.
+  if (!splitter.pending_.empty()) on_line(text.substr(text.size() - splitter.pending_.size()));
 }
 
 }  // namespace pelikan

@@ -11,20 +11,22 @@
 namespace pelikan {
 
 // A set of distinct texts. Values are compared byte for byte: case and
-// blanks count. The empty text is never stored.
+// blanks count. The empty text is never stored. The register keeps views:
+// a text must outlive the register (a conversion keeps pieces of its log).
 class QsoRegister {
  public:
-  QsoRegister() { entries_.reserve(2048); }
+  // Makes room for `count` texts at once.
+  void Reserve(std::size_t count) { entries_.reserve(count); }
   // Stores `value` unless it is empty or already present; returns whether it
   // was stored.
-  bool Add(std::string_view value) { return !value.empty() && entries_.emplace(value).second; }
+  bool Add(std::string_view value) { return !value.empty() && entries_.insert(value).second; }
   std::size_t size() const { return entries_.size(); }
 
  private:
   // A flat table: std::unordered_set allocates a node per entry and chases
   // them when it grows, which made the registers the largest cost of a
   // conversion.
-  absl::flat_hash_set<std::string> entries_;
+  absl::flat_hash_set<std::string_view> entries_;
 };
 
 // The four registers of one conversion: calls and multiplier keys per mode.

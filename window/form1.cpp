@@ -520,7 +520,7 @@ ContestData Form1::FieldsAsContestData() const {
   return data;
 }
 
-void Form1::ShowResultList(std::vector<std::string> lines) { result_list_->SetLines(std::move(lines)); }
+void Form1::ShowResultList(ResultList lines) { result_list_->SetLines(std::move(lines)); }
 
 void Form1::Warn(const QString& text) { desktop_.Warn(this, kMessageTitle, text); }
 

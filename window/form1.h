@@ -14,6 +14,7 @@
 #include "contest/contest_data.h"
 #include "contest/editing_rules.h"
 #include "engine/file_system.h"
+#include "engine/result_list.h"
 #include "window/data_paths.h"
 #include "window/desktop.h"
 
@@ -88,7 +89,7 @@ class Form1 : public QWidget {
   void UpdateMakeButton();
 
   ContestData FieldsAsContestData() const;
-  void ShowResultList(std::vector<std::string> lines);
+  void ShowResultList(ResultList lines);
   void Warn(const QString& text);
   void ShowNotes(const ConversionResult& result);
 

@@ -7,7 +7,7 @@
 
 namespace pelikan {
 
-void ResultListModel::SetLines(std::vector<std::string> lines) {
+void ResultListModel::SetLines(ResultList lines) {
   beginResetModel();
   lines_ = std::move(lines);
   endResetModel();

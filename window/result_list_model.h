@@ -4,8 +4,7 @@
 
 #include <QAbstractListModel>
 
-#include <string>
-#include <vector>
+#include "engine/result_list.h"
 
 namespace pelikan {
 
@@ -17,13 +16,13 @@ class ResultListModel : public QAbstractListModel {
  public:
   using QAbstractListModel::QAbstractListModel;
 
-  void SetLines(std::vector<std::string> lines);
+  void SetLines(ResultList lines);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
  private:
-  std::vector<std::string> lines_;
+  ResultList lines_;
 };
 
 }  // namespace pelikan
