@@ -33,10 +33,13 @@ bool IsReport(std::string_view field) { return field == "599" || field == "59"; 
 
 // A time is kept without its colons: "06:01:30" gives "060130".
 void AssignWithoutColons(std::string& time, std::string_view text) {
-  time.clear();
+  time.resize(text.size());
+  std::size_t kept = 0;
   for (const char c : text) {
-    if (c != ':') time.push_back(c);
+    time[kept] = c;
+    kept += c != ':';
   }
+  time.resize(kept);
 }
 
 std::string Decimal(std::int64_t value) { return std::to_string(value); }
