@@ -100,7 +100,10 @@ class Conversion {
   bool DetectLayout();
   void ConvertContact();
   void SettleModeTimeAndDate();
-  const std::optional<std::string>& DateOf(std::string_view text);
+  // A date as the file writes it, "yyyy-mm-dd": a fixed size, so that
+  // keeping one costs a copy of ten bytes and no string.
+  using IsoDate = std::array<char, 10>;
+  const std::optional<IsoDate>& DateOf(std::string_view text);
   void RegisterQso(std::string_view call_as_written, std::string_view padded_call);
 
   ContestData data_;
@@ -126,11 +129,11 @@ class Conversion {
   std::string_view CurrentMode;
   std::string QsoTime;
   int DateColumn = 0;
-  std::optional<std::string> date_;  // the date of this line, as written
+  std::optional<IsoDate> date_;  // the date of this line
   // The last text read as a date and what it gave: a log repeats one or two
   // dates on every line.
   std::string LastDateText;
-  std::optional<std::string> LastDate;
+  std::optional<IsoDate> LastDate;
   bool SoapboxSeen = false;
   int RecordCount = 0;
   QsoRegisters registers_;
@@ -203,10 +206,14 @@ bool Conversion::DetectLayout() {
   return true;
 }
 
-const std::optional<std::string>& Conversion::DateOf(std::string_view text) {
+const std::optional<Conversion::IsoDate>& Conversion::DateOf(std::string_view text) {
   if (text != LastDateText) {
     LastDateText.assign(text);
-    LastDate = RecognizeDate(text);
+    LastDate.reset();
+    if (const std::optional<std::string> date = RecognizeDate(text)) {
+      LastDate.emplace();
+      std::copy_n(date->begin(), LastDate->size(), LastDate->begin());
+    }
   }
   return LastDate;
 }
@@ -229,17 +236,22 @@ void Conversion::SettleModeTimeAndDate() {
 
   if (LineFields[0].starts_with("80")) LineFields[0] = "3500";
 
+  // The field the time was last taken from with its colons dropped.
+  std::string_view time_without_colons_from;
   for (int i = 0; i < CallColumn; ++i) {
     const std::string_view field = Field(i);
     if (field.size() >= 3 && field[2] == ':') {
       AssignWithoutColons(QsoTime, field);
+      time_without_colons_from = field;
     } else if (Field(0) == "QSO:" && Field(SentReportColumn - 2).size() == 4) {
       QsoTime = Field(SentReportColumn - 2);
+      time_without_colons_from = {};
     } else if (field.size() == 4) {
       QsoTime = field;
+      time_without_colons_from = {};
     }
     if (field.size() > 5) {
-      if (const std::optional<std::string>& date = DateOf(field)) {
+      if (const std::optional<IsoDate>& date = DateOf(field)) {
         DateColumn = i;
         date_ = date;
       }
@@ -255,7 +267,10 @@ void Conversion::SettleModeTimeAndDate() {
       const std::size_t colon = field.find(':');
       if (colon == std::string_view::npos) continue;
       field = field.substr(0, field.find(':', colon + 1));
-      AssignWithoutColons(QsoTime, field);
+      // Most lines get here with the field the scan above took already.
+      if (field.data() != time_without_colons_from.data() || field.size() != time_without_colons_from.size()) {
+        AssignWithoutColons(QsoTime, field);
+      }
       if (QsoTime.size() < 4) QsoTime.insert(0, 4 - QsoTime.size(), '0');
       break;
     }
@@ -315,7 +330,7 @@ void Conversion::ConvertContact() {
   // The date was recognised in the scan when this line set DateColumn.
   if (!date_) date_ = DateOf(date_field);
   const bool cw = CurrentMode == "CW";
-  const std::string_view written_date = date_ ? std::string_view(*date_) : date_field;
+  const std::string_view written_date = date_ ? std::string_view(date_->data(), date_->size()) : date_field;
   if (const unsigned faults = FaultyQsoPieces(
           {LineFields[0], CurrentMode, written_date, QsoTime, worked_call, report, exchange})) {
     Note(NoteKind::kFaultyQsoLine, faults);
