@@ -285,7 +285,8 @@ class LineWriter {
  public:
   explicit LineWriter(char* at) : at_(at) {}
   LineWriter& Put(std::string_view piece) {
-    std::memcpy(at_, piece.data(), piece.size());
+    // An empty field may have no data at all, which memcpy must not see.
+    if (!piece.empty()) std::memcpy(at_, piece.data(), piece.size());
     at_ += piece.size();
     return *this;
   }
@@ -304,7 +305,7 @@ template <std::size_t width>
 std::string_view Padded(std::string_view text, std::array<char, width>& room, bool on_the_left) {
   if (text.size() >= width) return text;
   room.fill(' ');
-  std::memcpy(room.data() + (on_the_left ? width - text.size() : 0), text.data(), text.size());
+  if (!text.empty()) std::memcpy(room.data() + (on_the_left ? width - text.size() : 0), text.data(), text.size());
   return {room.data(), width};
 }
 

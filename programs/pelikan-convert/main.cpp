@@ -178,12 +178,11 @@ std::string NoteText(const pelikan::LogNote& note) {
 // One line per note on standard error, in the form editors jump to.
 void PrintNotes(const pelikan::ConversionResult& result, const std::string& log_path) {
   for (const pelikan::LogNote& note : result.notes) {
-    if (note.IsWarning()) {
-      std::fprintf(stderr, "%s:%d: warning: %s\n", log_path.c_str(), static_cast<int>(note.line),
-                   NoteText(note).c_str());
-    } else {
-      std::fprintf(stderr, "%s: note: %s\n", log_path.c_str(), NoteText(note).c_str());
-    }
+    const std::string where =
+        note.IsWarning() ? log_path + ":" + std::to_string(note.line) + ": warning: " : log_path + ": note: ";
+    // Written whole: a log line may hold a NUL byte, where printf would stop.
+    const std::string text = where + NoteText(note) + "\n";
+    std::fwrite(text.data(), 1, text.size(), stderr);
   }
   if (result.notes_not_kept > 0) {
     std::fprintf(stderr, "%s: warning: %d more warnings not shown\n", log_path.c_str(), result.notes_not_kept);
