@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A conversion as a front end sees it, against a disk that fails at any
+// step: the old file stays byte for byte and no temporary file is left.
+// Whole outputs are checked by the golden cases.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <string>
+
+#include "engine/convert_log.h"
+namespace pelikan {
+namespace {
+
+// A fresh folder, removed with everything in it at the end of the test.
+struct TempDir {
+  std::filesystem::path path = [] {
+    std::string name = (std::filesystem::temp_directory_path() / "pelikan-test-XXXXXX").string();
+    return std::filesystem::path(::mkdtemp(name.data()));
+  }();
+  ~TempDir() { std::filesystem::remove_all(path); }
+  std::filesystem::path operator/(std::string_view name) const { return path / name; }
+};
+
+void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+int CountEntries(const std::filesystem::path& folder) {
+  return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+constexpr std::string_view kLog = "80 CW 2007-03-04 0601 S57BBB 599 599 1990\r\n";
+constexpr std::string_view kOld = "the file of an earlier run\r\n";
+
+enum class Step { kNone, kCreate, kWriteHalfWay, kWriteNothing, kOutOfMemory, kSetMode, kSync, kLink, kClose,
+                  kRename, kRead, kShortReads };
+
+// The real disk with one step failing; optionally without unnamed files,
+// as vfat is. kShortReads reads pieces of `piece` bytes from a file that
+// claims another size, as one that grows or shrinks while read does.
+class FaultyDisk : public FileSystem {
+ public:
+  explicit FaultyDisk(Step step, bool unnamed_files = true, off_t claimed_size = 0, std::size_t piece = 0)
+      : step_(step), unnamed_(unnamed_files), claimed_size_(claimed_size), piece_(piece) {}
+  int CreateUnnamed(const std::filesystem::path& folder) override {
+    return !unnamed_ ? Fail(EOPNOTSUPP) : step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnnamed(folder);
+  }
+  int CreateUnique(std::string& path_template) override {
+    return step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnique(path_template);
+  }
+  ssize_t Write(int fd, const char* data, std::size_t size) override {
+    if (step_ == Step::kOutOfMemory) throw std::bad_alloc();
+    if (step_ == Step::kWriteNothing) return 0;
+    if (step_ != Step::kWriteHalfWay) return FileSystem::Write(fd, data, size);
+    if ((written_ += 60) > 160) return Fail(ENOSPC);  // a disk that fills up
+    return FileSystem::Write(fd, data, std::min<std::size_t>(size, 60));
+  }
+  int SetMode(int fd, mode_t mode) override { return step_ == Step::kSetMode ? Fail(EPERM) : FileSystem::SetMode(fd, mode); }
+  int Sync(int fd) override { return step_ == Step::kSync ? Fail(EIO) : FileSystem::Sync(fd); }
+  int Link(int fd, const std::filesystem::path& path) override {
+    return step_ == Step::kLink ? Fail(EMLINK) : FileSystem::Link(fd, path);
+  }
+  int Close(int fd) override {
+    const int result = FileSystem::Close(fd);
+    return step_ == Step::kClose ? Fail(EIO) : result;
+  }
+  int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    return step_ == Step::kRename ? Fail(EXDEV) : FileSystem::Rename(from, to);
+  }
+  int Status(int fd, struct stat& info) override {
+    const int result = FileSystem::Status(fd, info);
+    if (step_ == Step::kShortReads) info.st_size = claimed_size_;
+    return result;
+  }
+  ssize_t Read(int fd, char* buffer, std::size_t size) override {
+    if (step_ == Step::kOutOfMemory) throw std::bad_alloc();
+    if (step_ == Step::kRead) return Fail(EIO);
+    return FileSystem::Read(fd, buffer, step_ == Step::kShortReads ? std::min(size, piece_) : size);
+  }
+
+ private:
+  static int Fail(int error) {
+    errno = error;
+    return -1;
+  }
+  Step step_;
+  bool unnamed_;
+  off_t claimed_size_;
+  std::size_t piece_;
+  std::size_t written_ = 0;
+};
+
+TEST(ConversionTest, EachWriteStepFailing) {
+  const std::tuple<Step, const char*, bool> rows[] = {
+      {Step::kCreate, "Permission denied", true},       {Step::kCreate, "Permission denied", false},
+      {Step::kWriteHalfWay, "No space left on device", true}, {Step::kWriteHalfWay, "No space left on device", false},
+      {Step::kWriteNothing, "No space left on device", true}, {Step::kSetMode, "Operation not permitted", true},
+      {Step::kSetMode, "Operation not permitted", false}, {Step::kSync, "Input/output error", true},
+      {Step::kSync, "Input/output error", false},       {Step::kLink, "Too many links", true},
+      {Step::kClose, "Input/output error", true},       {Step::kClose, "Input/output error", false},
+      {Step::kRename, "Invalid cross-device link", true}, {Step::kRename, "Invalid cross-device link", false},
+      {Step::kOutOfMemory, "Cannot allocate memory", true},
+  };
+  for (const auto& [step, reason, unnamed_files] : rows) {
+    SCOPED_TRACE(::testing::Message() << reason << (unnamed_files ? " unnamed" : " named"));
+    TempDir dir;
+    WriteFile(dir / "S5.cbr", kOld);
+    FaultyDisk disk(step, unnamed_files);
+    const ConversionResult result = ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", disk);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.failure->reason, reason);
+    EXPECT_EQ(result.failure->kind, step == Step::kOutOfMemory ? FailureKind::kOutOfMemory : FailureKind::kCannotWriteFile);
+    EXPECT_EQ(ReadFile(dir / "S5.cbr"), kOld);
+    EXPECT_EQ(CountEntries(dir.path), 1) << "a temporary file was left";
+    EXPECT_TRUE(result.processed_message.empty());
+  }
+}
+
+// What a SIGTERM handler finds while the file is written, and leaves.
+class InterruptedDisk : public FaultyDisk {
+ public:
+  InterruptedDisk(std::filesystem::path folder, bool unnamed) : FaultyDisk(Step::kNone, unnamed), folder_(folder) {}
+  ssize_t Write(int fd, const char* data, std::size_t size) override {
+    if (while_writing < 0) {
+      while_writing = CountEntries(folder_);
+      RemoveNamedTemporaryFile();
+    }
+    return FaultyDisk::Write(fd, data, size);
+  }
+  int SyncFolder(const std::filesystem::path& folder) override { return ++folder_syncs, FaultyDisk::SyncFolder(folder); }
+  int while_writing = -1;
+  int folder_syncs = 0;
+
+ private:
+  std::filesystem::path folder_;
+};
+
+TEST(ConversionTest, NoTemporaryNameOutlivesASignal) {
+  for (const bool unnamed : {true, false}) {
+    TempDir dir;
+    InterruptedDisk disk(dir.path, unnamed);
+    const ConversionResult result = ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", disk);
+    EXPECT_EQ(disk.while_writing, unnamed ? 0 : 1);
+    EXPECT_EQ(result.ok(), unnamed) << "a run whose named file was taken away fails";
+    EXPECT_EQ(disk.folder_syncs, unnamed ? 1 : 0) << "the rename is made durable";
+    EXPECT_EQ(CountEntries(dir.path), unnamed ? 1 : 0);
+  }
+}
+
+TEST(ConversionTest, TargetsThatAreNotReplaced) {
+  TempDir dir;
+  WriteFile(dir / "read_only.cbr", kOld);
+  std::filesystem::permissions(dir / "read_only.cbr", std::filesystem::perms::owner_read);
+  std::filesystem::create_directory(dir / "folder.cbr");
+  ASSERT_EQ(::mkfifo((dir / "fifo.cbr").c_str(), 0644), 0);
+  const std::pair<std::filesystem::path, const char*> rows[] = {
+      {dir / "read_only.cbr", "Permission denied"}, {dir / "folder.cbr", "Is a directory"},
+      {dir / "fifo.cbr", "File exists"},            {dir / "missing" / "S5.cbr", "No such file or directory"},
+      {dir / (std::string(252, 'S') + ".cbr"), "File name too long"},
+  };
+  for (const auto& [target, reason] : rows) {
+    const ConversionResult result = ConvertLogText(kLog, ContestData{}, target);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.failure->reason, reason);
+    EXPECT_EQ(result.failure->path, target);
+  }
+  EXPECT_EQ(ReadFile(dir / "read_only.cbr"), kOld);
+  EXPECT_EQ(CountEntries(dir.path), 3);
+  EXPECT_TRUE(ConvertLogText(kLog, ContestData{}, dir / (std::string(251, 'S') + ".cbr")).ok()) << "the longest name";
+}
+
+TEST(ConversionTest, ModeOfANewAndOfAReplacedFile) {
+  TempDir dir;
+  const mode_t mask = ::umask(022);
+  const bool written = ConvertLogText(kLog, ContestData{}, dir / "S5.cbr").ok();
+  ::umask(mask);
+  ASSERT_TRUE(written);
+  struct stat info {};
+  // The umask's mode, not a temporary file's 0600; a replaced file keeps its
+  // bits, but not setuid and setgid.
+  for (const auto& [old_mode, new_mode] : {std::pair{-1, 0644}, {0600, 0600}, {06775, 0775}}) {
+    if (old_mode >= 0) {
+      ASSERT_EQ(::chmod((dir / "S5.cbr").c_str(), static_cast<mode_t>(old_mode)), 0);
+      ASSERT_TRUE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr").ok());
+    }
+    ASSERT_EQ(::stat((dir / "S5.cbr").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, static_cast<mode_t>(new_mode));
+  }
+}
+
+TEST(ConversionTest, LogsThatAreRefused) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "out");
+  std::filesystem::create_directory(dir / "folder");
+  WriteFile(dir / "log.txt", kLog);
+  WriteFile(dir / "sparse", "");
+  std::filesystem::resize_file(dir / "sparse", kMaxLogBytes + 1);
+  WriteFile(dir / "long_line", std::string(kLog) + std::string(kMaxLineBytes + 1, 'a') + "\r\n" + std::string(kLog));
+  FaultyDisk disk(Step::kNone), failing_read(Step::kRead), out_of_memory(Step::kOutOfMemory);
+  FaultyDisk claims_small(Step::kShortReads, true, 100, 1 << 20);
+  const std::tuple<std::filesystem::path, FailureKind, const char*, FileSystem*> rows[] = {
+      {dir / "folder", FailureKind::kCannotReadLog, "Is a directory", &disk},
+      {dir / "vanished.txt", FailureKind::kCannotReadLog, "No such file or directory", &disk},
+      {dir / "log.txt", FailureKind::kCannotReadLog, "Input/output error", &failing_read},
+      {dir / "log.txt", FailureKind::kOutOfMemory, "Cannot allocate memory", &out_of_memory},
+      {"/dev/zero", FailureKind::kLogNotAFile, "", &disk},
+      {dir / "sparse", FailureKind::kLogTooLarge, "File too large", &disk},
+      {dir / "sparse", FailureKind::kLogTooLarge, "File too large", &claims_small},
+      {dir / "long_line", FailureKind::kLineTooLong, "", &disk},
+  };
+  for (const auto& [log, kind, reason, file_system] : rows) {
+    SCOPED_TRACE(log);
+    const ConversionResult result = ConvertLog(log, ContestData{}, dir / "out" / "S5.cbr", *file_system);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.failure->kind, kind);
+    EXPECT_EQ(result.failure->path, log);
+    EXPECT_EQ(result.failure->reason, reason);
+    EXPECT_EQ(result.failure->line, kind == FailureKind::kLineTooLong ? 2 : 0);
+    EXPECT_EQ(CountEntries(dir / "out"), 0);
+  }
+  // Only an interrupted read is tried again.
+  const int fd = ::open(dir.path.c_str(), O_RDONLY | O_DIRECTORY);
+  char buffer[16];
+  EXPECT_EQ(SystemFileSystem().Read(fd, buffer, sizeof buffer), -1);
+  EXPECT_EQ(errno, EISDIR);
+  ::close(fd);
+}
+
+TEST(ConversionTest, ShortReadsAndAWrongSizeChangeNothing) {
+  TempDir dir;
+  std::string log;
+  for (int i = 0; i < 3000; ++i) log += "80 CW 2007-03-04 0601 S5X" + std::to_string(i) + " 599 599 " + std::to_string(i) + "\r\n";
+  WriteFile(dir / "log.txt", log);
+  const ConversionResult from_memory = ConvertLogText(log, ContestData{}, dir / "memory.cbr");
+  const auto size = static_cast<off_t>(log.size());
+  for (const auto& [piece, claimed] : {std::pair<std::size_t, off_t>{1, size}, {7, 0}, {4096, size / 3}, {1 << 20, size * 2}}) {
+    FaultyDisk disk(Step::kShortReads, true, claimed, piece);
+    const ConversionResult from_file = ConvertLog(dir / "log.txt", ContestData{}, dir / "S5.cbr", disk);
+    ASSERT_TRUE(from_file.ok());
+    EXPECT_EQ(from_file.result_list, from_memory.result_list);
+    EXPECT_EQ(ReadFile(from_file.output_path), ReadFile(from_memory.output_path));
+  }
+}
+
+std::string Contacts(int count) {
+  std::string log;
+  for (int i = 0; i < count; ++i) log += "80 CW 2007-03-04 0601 S5" + std::to_string(i) + " 599 599 1\n";
+  return log;
+}
+
+TEST(ConversionTest, ContactLimitAndWhatTheResultKeeps) {
+  TempDir dir;
+  ContestData data;
+  data.Callsign = "S5A";
+  ConversionResult result = ConvertLogText("", data, dir / "S5A.cbr");
+  EXPECT_EQ(result.padded_callsign, "S5A") << "no contact, no padding";
+  result = ConvertLogText(Contacts(kMaxRecords), data, dir / "S5A.cbr");
+  ASSERT_TRUE(result.ok());
+  EXPECT_EQ(result.padded_callsign, "S5A   ");
+  EXPECT_EQ(result.record_count, kMaxRecords);
+  EXPECT_EQ(result.claimed_score, 2LL * kMaxRecords);
+
+  WriteFile(dir / "S5A.cbr", kOld);
+  result = ConvertLogText(Contacts(kMaxRecords + 1), data, dir / "S5A.cbr");
+  ASSERT_FALSE(result.ok());
+  EXPECT_EQ(result.failure->kind, FailureKind::kTooManyContacts);
+  EXPECT_EQ(ReadFile(dir / "S5A.cbr"), kOld);
+  // The list keeps the header and every listing line up to the stop.
+  EXPECT_EQ(result.result_list.size(), 15u + kMaxRecords + 1);
+}
+
+TEST(ConversionTest, NotesBeyondTheCapAreOnlyCounted) {
+  TempDir dir;
+  std::string log;
+  for (std::size_t i = 0; i < kMaxNotes + 5; ++i) log += "2007-03-04 06:01 S57A 579 " + std::string(300, 'x') + "\n";
+  const ConversionResult noted = ConvertLogText(log, ContestData{}, dir / "S5.cbr");
+  ASSERT_EQ(noted.notes.size(), kMaxNotes);
+  EXPECT_EQ(noted.notes_not_kept, 5);
+  EXPECT_EQ(noted.WarningCount(), static_cast<int>(kMaxNotes) + 5);
+  EXPECT_EQ(noted.notes.back().line, static_cast<int>(kMaxNotes));
+  EXPECT_EQ(noted.notes.back().text.size(), kMaxNoteText);
+}
+
+}  // namespace
+}  // namespace pelikan
