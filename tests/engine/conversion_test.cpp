@@ -56,8 +56,8 @@ class FaultyDisk : public FileSystem {
   int CreateUnnamed(const std::filesystem::path& folder) override {
     return !unnamed_ ? Fail(EOPNOTSUPP) : step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnnamed(folder);
   }
-  int CreateUnique(std::string& path_template) override {
-    return step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnique(path_template);
+  int CreateUnique(std::string& name) override {
+    return step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnique(name);
   }
   ssize_t Write(int fd, const char* data, std::size_t size) override {
     if (step_ == Step::kOutOfMemory) throw std::bad_alloc();
@@ -69,8 +69,8 @@ class FaultyDisk : public FileSystem {
   }
   int SetMode(int fd, mode_t mode) override { return step_ == Step::kSetMode ? Fail(EPERM) : FileSystem::SetMode(fd, mode); }
   int Sync(int fd) override { return step_ == Step::kSync ? Fail(EIO) : FileSystem::Sync(fd); }
-  int Link(int fd, const std::filesystem::path& path) override {
-    return step_ == Step::kLink ? Fail(EMLINK) : FileSystem::Link(fd, path);
+  int Link(int fd, const std::filesystem::path& to) override {
+    return step_ == Step::kLink ? Fail(EMLINK) : FileSystem::Link(fd, to);
   }
   int Close(int fd) override { return FileSystem::Close(fd) != 0 || step_ == Step::kClose ? Fail(EIO) : 0; }
   int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
@@ -96,8 +96,9 @@ class FaultyDisk : public FileSystem {
   std::size_t written_ = 0;
 };
 
-TEST(ConversionTest, EachWriteStepFailing) {
+TEST(ConversionTest, EachStepFailing) {
   const std::tuple<Step, const char*, bool> rows[] = {  // the step, the reason, unnamed files
+      {Step::kRead, "Input/output error", true},        {Step::kOutOfMemory, "Cannot allocate memory", true},
       {Step::kCreate, "Permission denied", true},       {Step::kCreate, "Permission denied", false},
       {Step::kWriteHalfWay, "No space left on device", true}, {Step::kWriteHalfWay, "No space left on device", false},
       {Step::kWriteNothing, "No space left on device", true}, {Step::kSignal, "No such file or directory", false},
@@ -105,92 +106,26 @@ TEST(ConversionTest, EachWriteStepFailing) {
       {Step::kSync, "Input/output error", true},        {Step::kSync, "Input/output error", false},
       {Step::kLink, "Too many links", true},            {Step::kClose, "Input/output error", true},
       {Step::kClose, "Input/output error", false},      {Step::kRename, "Invalid cross-device link", true},
-      {Step::kRename, "Invalid cross-device link", false}, {Step::kOutOfMemory, "Cannot allocate memory", true},
+      {Step::kRename, "Invalid cross-device link", false},
   };
   for (const auto& [step, reason, unnamed] : rows) {
     SCOPED_TRACE(::testing::Message() << reason << (unnamed ? " unnamed" : " named"));
     TempDir dir;
+    WriteFile(dir / "log.txt", kLog);
     WriteFile(dir / "S5.cbr", kOld);
     FaultyDisk disk(step, unnamed);
-    const ConversionResult result = ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", disk);
+    const ConversionResult result = ConvertLog(dir / "log.txt", ContestData{}, dir / "S5.cbr", disk);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure->reason, reason);
-    EXPECT_EQ(result.failure->kind, step == Step::kOutOfMemory ? FailureKind::kOutOfMemory : FailureKind::kCannotWriteFile);
+    EXPECT_EQ(result.failure->kind, step == Step::kOutOfMemory ? FailureKind::kOutOfMemory
+                                    : step == Step::kRead      ? FailureKind::kCannotReadLog
+                                                               : FailureKind::kCannotWriteFile);
     EXPECT_EQ(ReadFile(dir / "S5.cbr"), kOld);
-    EXPECT_EQ(Entries(dir.path), 1) << "a temporary file was left";
+    EXPECT_EQ(Entries(dir.path), 2) << "a temporary file was left";
     EXPECT_TRUE(result.processed_message.empty());
   }
-}
-
-TEST(ConversionTest, TargetsThatAreNotReplaced) {
-  TempDir dir;
-  WriteFile(dir / "read_only.cbr", kOld);
-  std::filesystem::permissions(dir / "read_only.cbr", std::filesystem::perms::owner_read);
-  std::filesystem::create_directory(dir / "folder.cbr");
-  ASSERT_EQ(::mkfifo((dir / "fifo.cbr").c_str(), 0644), 0);
-  const std::pair<std::filesystem::path, const char*> rows[] = {
-      {dir / "read_only.cbr", "Permission denied"}, {dir / "folder.cbr", "Is a directory"},
-      {dir / "fifo.cbr", "File exists"},            {dir / "missing" / "S5.cbr", "No such file or directory"},
-      {dir / (std::string(252, 'S') + ".cbr"), "File name too long"},
-  };
-  for (const auto& [target, reason] : rows) {
-    const ConversionResult result = ConvertLogText(kLog, ContestData{}, target);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure->reason, reason);
-    EXPECT_EQ(result.failure->path, target);
-  }
-  EXPECT_EQ(ReadFile(dir / "read_only.cbr"), kOld);
-  EXPECT_EQ(Entries(dir.path), 3);
-  const ConversionResult longest = ConvertLogText("", ContestData{}, dir / (std::string(251, 'S') + ".cbr"));
-  EXPECT_TRUE(longest.ok());
-  EXPECT_EQ(longest.padded_callsign, "S5") << "no contact, no padding";
-}
-
-TEST(ConversionTest, ModeOfANewAndOfAReplacedFile) {
-  TempDir dir;
-  const mode_t mask = ::umask(022);
-  ASSERT_TRUE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr").ok());
-  ::umask(mask);
-  // The umask's mode, not a temporary file's 0600; a replaced file keeps its
-  // bits, but not setuid and setgid.
-  for (const auto& [old_mode, new_mode] : {std::pair{0, 0644}, {0600, 0600}, {06775, 0775}}) {
-    if (old_mode != 0) {
-      ASSERT_EQ(::chmod((dir / "S5.cbr").c_str(), static_cast<mode_t>(old_mode)), 0);
-      ASSERT_TRUE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr").ok());
-    }
-    EXPECT_EQ(std::filesystem::status(dir / "S5.cbr").permissions(), std::filesystem::perms(new_mode));
-  }
-}
-
-TEST(ConversionTest, LogsThatAreRefused) {
-  TempDir dir;
-  std::filesystem::create_directory(dir / "out");
-  std::filesystem::create_directory(dir / "folder");
-  WriteFile(dir / "log.txt", kLog);
-  WriteFile(dir / "sparse", "");
-  std::filesystem::resize_file(dir / "sparse", kMaxLogBytes + 1);
-  WriteFile(dir / "long_line", std::string(kLog) + std::string(kMaxLineBytes + 1, 'a') + "\r\n" + std::string(kLog));
-  FaultyDisk disk(Step::kNone), failing_read(Step::kRead), out_of_memory(Step::kOutOfMemory);
-  FaultyDisk claims_small(Step::kShortReads, true, 100, 1 << 20);
-  const std::tuple<std::filesystem::path, FailureKind, const char*, FileSystem*> rows[] = {
-      {dir / "folder", FailureKind::kCannotReadLog, "Is a directory", &disk},
-      {dir / "vanished.txt", FailureKind::kCannotReadLog, "No such file or directory", &disk},
-      {dir / "log.txt", FailureKind::kCannotReadLog, "Input/output error", &failing_read},
-      {dir / "log.txt", FailureKind::kOutOfMemory, "Cannot allocate memory", &out_of_memory},
-      {dir / "sparse", FailureKind::kLogTooLarge, "File too large", &claims_small},
-      {dir / "long_line", FailureKind::kLineTooLong, "", &disk},
-  };
-  for (const auto& [log, kind, reason, file_system] : rows) {
-    SCOPED_TRACE(log);
-    const ConversionResult result = ConvertLog(log, ContestData{}, dir / "out" / "S5.cbr", *file_system);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure->kind, kind);
-    EXPECT_EQ(result.failure->path, log);
-    EXPECT_EQ(result.failure->reason, reason);
-    EXPECT_EQ(result.failure->line, kind == FailureKind::kLineTooLong ? 2 : 0);
-    EXPECT_EQ(Entries(dir / "out"), 0);
-  }
   // Only an interrupted read is tried again.
+  TempDir dir;
   const int fd = ::open(dir.path.c_str(), O_RDONLY | O_DIRECTORY);
   char buffer[16];
   EXPECT_EQ(SystemFileSystem().Read(fd, buffer, sizeof buffer), -1);
@@ -205,6 +140,7 @@ TEST(ConversionTest, ShortReadsAndAWrongSizeChangeNothing) {
   WriteFile(dir / "log.txt", log);
   const ConversionResult from_memory = ConvertLogText(log, ContestData{}, dir / "memory.cbr");
   EXPECT_EQ(from_memory.padded_callsign, "S5    ");
+  EXPECT_EQ(ConvertLogText("", ContestData{}, dir / "S5.cbr").padded_callsign, "S5") << "no contact, no padding";
   const auto size = static_cast<off_t>(log.size());
   for (const auto& [piece, claimed] : {std::pair<std::size_t, off_t>{1, size}, {7, 0}, {4096, size / 3}, {1 << 20, size * 2}}) {
     FaultyDisk disk(Step::kShortReads, true, claimed, piece);
@@ -213,18 +149,11 @@ TEST(ConversionTest, ShortReadsAndAWrongSizeChangeNothing) {
     EXPECT_EQ(from_file.result_list, from_memory.result_list);
     EXPECT_EQ(ReadFile(from_file.output_path), ReadFile(from_memory.output_path));
   }
-}
-
-TEST(ConversionTest, NotesBeyondTheCapAreOnlyCounted) {
-  std::string log;
-  for (std::size_t i = 0; i < kMaxNotes + 5; ++i) log += "2007-03-04 06:01 S57A 579 " + std::string(300, 'x') + "\n";
-  TempDir dir;
-  const ConversionResult result = ConvertLogText(log, ContestData{}, dir / "S5.cbr");
-  ASSERT_EQ(result.notes.size(), kMaxNotes);
-  EXPECT_EQ(result.notes_not_kept, 5);
-  EXPECT_EQ(result.WarningCount(), static_cast<int>(kMaxNotes) + 5);
-  EXPECT_EQ(result.notes.back().line, static_cast<int>(kMaxNotes));
-  EXPECT_EQ(result.notes.back().text.size(), kMaxNoteText);
+  // A file that claims to be small is still cut off at the limit.
+  std::filesystem::resize_file(dir / "log.txt", kMaxLogBytes + 1);
+  FaultyDisk claims_small(Step::kShortReads, true, 100, 1 << 20);
+  const ConversionResult too_large = ConvertLog(dir / "log.txt", ContestData{}, dir / "S5.cbr", claims_small);
+  EXPECT_EQ(too_large.failure.value_or(ConversionFailure{}).reason, "File too large");
 }
 
 }  // namespace

@@ -5,10 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "contest/editing_rules.h"
 #include "engine/convert_log.h"
 #include "engine/log_notes.h"
@@ -28,14 +24,10 @@ std::string Joined(const Pieces& pieces) {
 
 TEST(RulesTest, SplitFields) {
   const std::pair<std::string, std::string> rows[] = {
-      {"80 CW S57BBB", "80|CW|S57BBB|"},
-      {"  \t80\tCW \t 599\t\t", "80|CW|599|"},                            // a run of blanks is one
-      {std::string("x\vy\0z", 5), std::string("x\vy\0z|", 6)},                     // only tabs count as blanks
-      {"O'Brien", "O|Brien|"},
-      {"a' b''c", "a||b||c|"},                                         // an apostrophe beside a blank
-      {"'a'", "|a||"},                                                 // or at an end of the line
-      {"  'a  '  ", "|a|||"},
-      {" \t ", ""},
+      {"80 CW S57BBB", "80|CW|S57BBB|"}, {"  \t80\tCW \t 599\t\t", "80|CW|599|"}, {" \t ", ""}, {"O'Brien", "O|Brien|"},
+      {std::string("x\vy\0z", 5), std::string("x\vy\0z|", 6)},  // only tabs count as blanks
+      // An apostrophe beside a blank, another one or an end of the line leaves an empty field.
+      {"a' b''c", "a||b||c|"}, {"'a'", "|a||"}, {"  'a  '  ", "|a|||"},
   };
   for (const auto& [line, fields] : rows) {
     std::vector<std::string_view> split = {"left", "over"};
@@ -126,8 +118,7 @@ TEST(RulesTest, Utf8LogAsCp1250) {
       {"\xED\xA0\x80 \xC4\x8D", std::nullopt},                     // surrogate
       {"\xC4\x8D \xC4", std::nullopt},                             // cut short
       {"\xF4\x90\x80\x80 \xC4\x8D", std::nullopt},                 // beyond U+10FFFF
-      // Windows-1250 Slovenian text: a letter before a blank or an ASCII
-      // letter never makes valid UTF-8.
+      // Windows-1250 text: a letter before a blank or an ASCII letter is never UTF-8.
       {"SOAPBOX: Prvi\xE8 iz \xC8rnomlja, na strehi \x9Aole v \x8E\x9E" "emberku\r\n", std::nullopt},
       {"SOAPBOX: \x8A" "entjur, \x8A" "kofja Loka, Ko\xE8" "evje, Ro\x9Ani\x9A" "ka Slatina\r\n", std::nullopt},
       {"QSO: 80 CW 4.3.2007 06:01 S57BBB 599 599 1990 ; \x8A" "ilih \xE8" "etrtek\r\n", std::nullopt},
@@ -141,9 +132,8 @@ TEST(RulesTest, FieldTexts) {
   EXPECT_EQ(ToUpperCp1250("`az{\x9a\x9c\x9d\x9e\x9f\xb3\xb9\xba\xbe\xbf\xe0\xe8\xfe\xdf\xf7\xff\xb5"),
             "`AZ{\x8a\x8c\x8d\x8e\x8f\xa3\xa5\xaa\xbc\xaf\xc0\xc8\xde\xdf\xf7\xff\xb5");
   const std::tuple<int, const char*, const char*> rows[] = {
-      {0, "s57x/p", "S57X/P"}, {5, "s51a,s52b", "S51A,S52B"}, {3, "ab", "AB"},     {6, "Janez", "Janez"},
-      {10, "lp", "lp"},        {4, "S5", ""},                 {4, "ab", ""},       {4, "s", "S"},
-      {4, "s59dgo", "S59DGO"},
+      {0, "s57x/p", "S57X/P"}, {5, "s51a,s52b", "S51A,S52B"}, {6, "Janez", "Janez"}, {10, "lp", "lp"},
+      {3, "ab", "AB"}, {4, "ab", ""}, {4, "s", "S"}, {4, "s59dgo", "S59DGO"},  // only the club loses two characters
   };
   for (const auto& [index, typed, left] : rows) EXPECT_EQ(TextAfterLeaving(index, typed), left) << typed;
   EXPECT_TRUE(ClubTakesPresetOnEntry(0) && ClubTakesPresetOnEntry(2) && !ClubTakesPresetOnEntry(3));

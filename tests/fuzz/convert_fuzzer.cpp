@@ -9,18 +9,13 @@
 // changes while it is read: both runs must give the same.
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <bitset>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
-#include <string>
 
 #include "engine/convert_log.h"
 #include "engine/utf8_log.h"
@@ -28,43 +23,36 @@
 namespace {
 
 void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
+  if (!condition) std::fprintf(stderr, "invariant broken: %s\n", what), std::abort();
 }
 
 // The real disk without the syncs, which would make every run wait; the log
-// `log` (when given) is a file read in pieces of random sizes that claims a
-// size that may be wrong.
-class FuzzDisk : public pelikan::FileSystem {
- public:
+// is a file read in pieces of random sizes that claims a size that may be
+// wrong.
+struct FuzzDisk : pelikan::FileSystem {
   static constexpr int kLogFd = 1 << 20;  // above any real descriptor
-  FuzzDisk(std::string_view log, std::uint32_t seed) : log_(log), random_(seed) {}
+  std::string_view log;
+  std::minstd_rand random;
+  std::size_t at = 0;
+  FuzzDisk(std::string_view text, std::uint32_t seed) : log(text), random(seed) {}
   int Sync(int) override { return 0; }
   int SyncFolder(const std::filesystem::path&) override { return 0; }
   int OpenForReading(const std::filesystem::path&) override { return kLogFd; }
-  int Status(int fd, struct stat& info) override {
-    if (fd != kLogFd) return FileSystem::Status(fd, info);
-    const std::size_t claims[] = {log_.size(), 0, log_.size() / 2, log_.size() + 1, log_.size() * 2 + 7};
+  int Close(int fd) override { return fd == kLogFd ? 0 : FileSystem::Close(fd); }
+  int Status(int, struct stat& info) override {
+    const std::size_t claims[] = {log.size(), 0, log.size() / 2, log.size() + 1, log.size() * 2 + 7};
     info = {};
     info.st_mode = S_IFREG | 0644;
-    info.st_size = static_cast<off_t>(claims[random_() % 5]);
+    info.st_size = static_cast<off_t>(claims[random() % 5]);
     return 0;
   }
   ssize_t Read(int, char* buffer, std::size_t size) override {
     // Mostly short pieces, so that every line end and CR LF falls on a boundary somewhere.
-    const std::size_t piece = std::min({size, log_.size() - at_, 1 + random_() % (random_() % 4 ? 64 : 70000)});
-    std::copy_n(log_.data() + at_, piece, buffer);
-    at_ += piece;
+    const std::size_t piece = std::min({size, log.size() - at, 1 + random() % (random() % 4 ? 64 : 70000)});
+    std::copy_n(log.data() + at, piece, buffer);
+    at += piece;
     return static_cast<ssize_t>(piece);
   }
-  int Close(int fd) override { return fd == kLogFd ? 0 : FileSystem::Close(fd); }
-
- private:
-  std::string_view log_;
-  std::size_t at_ = 0;
-  std::minstd_rand random_;
 };
 
 std::string ReadAndRemove(const std::filesystem::path& path) {
@@ -85,33 +73,26 @@ std::bitset<256> BytesOf(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::filesystem::path folder = [] {
     std::string name = (std::filesystem::temp_directory_path() / "pelikan-fuzz-XXXXXX").string();
-    Check(::mkdtemp(name.data()) != nullptr, "temporary folder");
-    return std::filesystem::path(name);
+    return std::filesystem::path(::mkdtemp(name.data()));
   }();
   std::string_view log(reinterpret_cast<const char*>(data), size);
   pelikan::ContestData d;
   std::string* const fields[] = {&d.Callsign, &d.ContestName, &d.LicenceYear, &d.Category, &d.CategoryOverlay,
                                  &d.Team, &d.Club, &d.Operators, &d.EntrantName, &d.Street,
                                  &d.PostalCodeAndPlace, &d.AddressExtra, &d.Soapbox};
-  for (std::string* field : fields) {
-    const std::size_t end = log.find('\0');
-    if (end == std::string_view::npos) break;
-    field->assign(log.substr(0, end));
-    std::erase_if(*field, [](char c) { return c == '\r' || c == '\n'; });
+  for (std::size_t i = 0, end; i < 13 && (end = log.find('\0')) != std::string_view::npos; ++i) {
+    fields[i]->assign(log.substr(0, end));
+    std::erase_if(*fields[i], [](char c) { return c == '\r' || c == '\n'; });
     log.remove_prefix(end + 1);
   }
-  std::string all_fields;
-  for (const std::string* field : fields) all_fields += *field;
-
   // The front ends refuse a callsign that gives no name before converting.
   const std::optional<std::string> name = pelikan::CabrilloFileName(d.Callsign);
   if (!name) return 0;
   Check(name->find('/') == std::string::npos && *name != "." && *name != "..", "the name stays in its folder");
   const std::filesystem::path path = folder / *name;
-  FuzzDisk disk({}, 0);
+  FuzzDisk disk({}, 0), pieces(log, static_cast<std::uint32_t>(size * 2654435761u));
   const pelikan::ConversionResult result = pelikan::ConvertLogText(log, d, path, disk);
   const std::string file = result.ok() ? ReadAndRemove(path) : std::string();
-  FuzzDisk pieces(log, static_cast<std::uint32_t>(size * 2654435761u));
   const pelikan::ConversionResult read = pelikan::ConvertLog("log", d, path, pieces);
   Check(read.ok() == result.ok() && read.result_list == result.result_list &&
             read.record_count == result.record_count && read.claimed_score == result.claimed_score &&
@@ -119,36 +100,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "a log read in pieces converts as the same log in memory");
 
   if (!result.ok()) {
-    // A callsign too long for a file name, or a log beyond the limits.
+    // Only a callsign too long for a file name, or a log beyond the limits.
     const pelikan::FailureKind kind = result.failure->kind;
+    std::error_code error;
     Check((kind == pelikan::FailureKind::kCannotWriteFile && path.filename().string().size() > 255) ||
               kind == pelikan::FailureKind::kLineTooLong || kind == pelikan::FailureKind::kTooManyContacts,
           "the conversion failed");
     Check(kind == read.failure->kind && result.failure->line == read.failure->line, "both fail alike");
-    std::error_code error;
     Check(!std::filesystem::exists(path, error), "a failed run left a file");
     return 0;
   }
 
   const char* const tags[] = {"CALLSIGN: ", "CONTEST: ", "LICENCE-YEAR: ", "CATEGORY: ", "CATEGORY-OVERLAY: ",
                               "TEAM: ", "CLUB: ", "OPERATORS: ", "NAME: ", "ADDRESS: ", "ADDRESS: ", "ADDRESS: "};
-  std::string header = "START-OF-LOG: Beta 2.2\r\nCREATED-BY: PELIKAN by QAZMIX\r\n";
+  std::string header = "START-OF-LOG: Beta 2.2\r\nCREATED-BY: PELIKAN by QAZMIX\r\n", all_fields = d.Soapbox;
   for (int i = 0; i < 12; ++i) {
     if (i == 7) header += "CLAIMED-SCORE: " + std::to_string(result.claimed_score) + "\r\n";
     header += tags[i] + *fields[i] + "\r\n";
+    all_fields += *fields[i];
   }
-  const std::string soapbox = "SOAPBOX: " + d.Soapbox + "\r\n";
-  Check(file.starts_with(header), "the header lines stand in order");
   // The header's empty soapbox entry gives way to the log's own lines.
-  Check(file.compare(header.size(), soapbox.size(), soapbox) == 0 ||
-            (d.Soapbox.empty() && file.compare(header.size(), 7, "SOAPBOX") == 0 &&
-             file.find("\r\n", header.size()) > header.size() + 10),
-        "the header's soapbox line or the log's first");
+  const std::string soapbox = "SOAPBOX: " + d.Soapbox + "\r\n";
+  Check(file.starts_with(header) && (file.compare(header.size(), soapbox.size(), soapbox) == 0 ||
+                                     (d.Soapbox.empty() && file.compare(header.size(), 7, "SOAPBOX") == 0 &&
+                                      file.find("\r\n", header.size()) > header.size() + 10)),
+        "the header lines stand in order, then its soapbox line or the log's first");
   Check(file.ends_with("END-OF-LOG:\r\n"), "the file ends with END-OF-LOG: and CR LF");
   int qso_lines = 0;
   for (std::size_t at = 0, end; at < file.size(); at = end + 2) {
-    end = file.find("\r\n", at);
-    Check(end != std::string::npos, "every line ends with CR LF");
+    Check((end = file.find("\r\n", at)) != std::string::npos, "every line ends with CR LF");
     qso_lines += file.compare(at, 4, "QSO:") == 0;
   }
   Check(qso_lines == result.record_count, "one QSO line per contact");
@@ -158,11 +138,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                     (std::int64_t{result.cw_multipliers} + result.ph_multipliers),
         "score = points x multipliers");
   Check(result.result_list.back().starts_with("Skupaj  "), "the summary closes the list");
-  int previous = 0;
-  for (const pelikan::LogNote& note : result.notes) {
-    Check(note.line > previous || (note.line == 0 && !note.IsWarning()), "notes in line order");
-    Check(note.text.size() <= pelikan::kMaxNoteText, "a note's text is cut");
-    previous = note.line;
+  for (std::size_t i = 0; i < result.notes.size(); ++i) {
+    const pelikan::LogNote& note = result.notes[i];
+    Check((i == 0 || note.line > result.notes[i - 1].line) && note.text.size() <= pelikan::kMaxNoteText &&
+              note.IsWarning() == (note.line > 0),
+          "notes in line order, their text cut");
   }
   Check(result.notes.size() <= pelikan::kMaxNotes, "notes are capped");
   // Every byte of the file comes from the log (as Windows-1250), a field or the program's own words.
