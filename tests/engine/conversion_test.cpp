@@ -124,8 +124,11 @@ TEST(ConversionTest, EachStepFailing) {
     EXPECT_EQ(Entries(dir.path), 2) << "a temporary file was left";
     EXPECT_TRUE(result.processed_message.empty());
   }
-  // Only an interrupted read is tried again.
+  // A named temporary file takes the mode a new file would have had.
   TempDir dir;
+  FaultyDisk no_mode_change(Step::kSetMode, false);
+  EXPECT_FALSE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", no_mode_change).ok());
+  // Only an interrupted read is tried again.
   const int fd = ::open(dir.path.c_str(), O_RDONLY | O_DIRECTORY);
   char buffer[16];
   EXPECT_EQ(SystemFileSystem().Read(fd, buffer, sizeof buffer), -1);
