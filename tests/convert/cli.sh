@@ -60,7 +60,7 @@ long=$(printf 'S%.0s' {1..251})
 expect 1 "cannot write ./FOLDER.cbr: Is a directory; no file written" run --callsign folder log.txt
 expect 1 "cannot write ./FIFO.cbr: File exists; no file written" run --callsign fifo log.txt
 expect 1 "cannot write ./RO.cbr: Permission denied; no file written" run --callsign ro log.txt
-expect 1 "cannot write gone/S5.cbr: No such file or directory; no file written" run --callsign s5 --output-dir gone log.txt
+expect 1 "cannot write no/S5.cbr: No such file or directory; no file written" run --callsign s5 --output-dir no log.txt
 expect 1 "cannot write ./${long}S.cbr: File name too long; no file written" run --callsign "${long}s" log.txt
 for mode in 0 600 6775; do
   [ $mode = 0 ] && umask 022 || chmod $mode "$long.cbr"

@@ -67,7 +67,7 @@ class FaultyDisk : public FileSystem {
     if ((written_ += 60) > 160) return Fail(ENOSPC);  // a disk that fills up
     return FileSystem::Write(fd, data, std::min<std::size_t>(size, 60));
   }
-  int SetMode(int fd, mode_t mode) override { return step_ == Step::kSetMode ? Fail(EPERM) : FileSystem::SetMode(fd, mode); }
+  int SetMode(int fd, mode_t m) override { return step_ == Step::kSetMode ? Fail(EPERM) : FileSystem::SetMode(fd, m); }
   int Sync(int fd) override { return step_ == Step::kSync ? Fail(EIO) : FileSystem::Sync(fd); }
   int Link(int fd, const std::filesystem::path& to) override {
     return step_ == Step::kLink ? Fail(EMLINK) : FileSystem::Link(fd, to);
@@ -139,13 +139,16 @@ TEST(ConversionTest, EachStepFailing) {
 TEST(ConversionTest, ShortReadsAndAWrongSizeChangeNothing) {
   TempDir dir;
   std::string log;
-  for (int i = 0; i < 3000; ++i) log += "80 CW 2007-03-04 0601 S5X" + std::to_string(i) + " 599 599 " + std::to_string(i) + "\r\n";
+  for (int i = 0; i < 3000; ++i) {
+    log += "80 CW 2007-03-04 0601 S5X" + std::to_string(i) + " 599 599 " + std::to_string(i) + "\r\n";
+  }
   WriteFile(dir / "log.txt", log);
   const ConversionResult from_memory = ConvertLogText(log, ContestData{}, dir / "memory.cbr");
   EXPECT_EQ(from_memory.padded_callsign, "S5    ");
   EXPECT_EQ(ConvertLogText("", ContestData{}, dir / "S5.cbr").padded_callsign, "S5") << "no contact, no padding";
   const auto size = static_cast<off_t>(log.size());
-  for (const auto& [piece, claimed] : {std::pair<std::size_t, off_t>{1, size}, {7, 0}, {4096, size / 3}, {1 << 20, size * 2}}) {
+  for (const auto& [piece, claimed] :
+       {std::pair<std::size_t, off_t>{1, size}, {7, 0}, {4096, size / 3}, {1 << 20, size * 2}}) {
     FaultyDisk disk(Step::kShortReads, true, claimed, piece);
     const ConversionResult from_file = ConvertLog(dir / "log.txt", ContestData{}, dir / "S5.cbr", disk);
     ASSERT_TRUE(from_file.ok());

@@ -28,5 +28,5 @@ execute_process(COMMAND apt-get purge -y -q pelikan RESULT_VARIABLE purged OUTPU
 if(NOT installed EQUAL 0 OR NOT purged EQUAL 0 OR NOT converted EQUAL 0 OR NOT EXISTS ${work}/S59AAA.cbr
    OR EXISTS /usr/bin/pelikan OR EXISTS /usr/bin/pelikan-convert OR EXISTS /usr/share/pelikan
    OR EXISTS /usr/share/doc/pelikan OR EXISTS /usr/share/applications/org.example.Pelikan.desktop)
-  message(FATAL_ERROR "apt install ${installed}, purge ${purged} (leaving nothing?), convert as nobody ${converted}:\n${errors}\n${out}")
+  message(FATAL_ERROR "apt install ${installed}, purge ${purged}, convert as nobody ${converted}:\n${errors}\n${out}")
 endif()
