@@ -124,10 +124,12 @@ TEST(ConversionTest, EachStepFailing) {
     EXPECT_EQ(Entries(dir.path), 2) << "a temporary file was left";
     EXPECT_TRUE(result.processed_message.empty());
   }
-  // A named temporary file takes the mode a new file would have had.
+  // A named temporary file takes the mode a new file would have had; where
+  // the file system can, the file has no name at all until it is whole.
   TempDir dir;
-  FaultyDisk no_mode_change(Step::kSetMode, false);
+  FaultyDisk no_mode_change(Step::kSetMode, false), signal(Step::kSignal, true);
   EXPECT_FALSE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", no_mode_change).ok());
+  EXPECT_TRUE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", signal).ok());
   // Only an interrupted read is tried again.
   const int fd = ::open(dir.path.c_str(), O_RDONLY | O_DIRECTORY);
   char buffer[16];
@@ -155,6 +157,7 @@ TEST(ConversionTest, ShortReadsAndAWrongSizeChangeNothing) {
     EXPECT_EQ(from_file.result_list, from_memory.result_list);
     EXPECT_EQ(ReadFile(from_file.output_path), ReadFile(from_memory.output_path));
   }
+  EXPECT_EQ(Entries(dir.path), 3) << "a replaced file left a temporary one";
   // A file that claims to be small is still cut off at the limit.
   std::filesystem::resize_file(dir / "log.txt", kMaxLogBytes + 1);
   FaultyDisk claims_small(Step::kShortReads, true, 100, 1 << 20);

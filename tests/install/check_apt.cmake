@@ -16,7 +16,7 @@ file(COPY ${LOG} DESTINATION ${work})
 file(GLOB deb ${WORK_DIR}/pelikan_*.deb)
 execute_process(COMMAND chown -R nobody ${work})
 execute_process(COMMAND apt-get install -y -q --no-install-recommends ${deb} RESULT_VARIABLE installed
-                OUTPUT_VARIABLE out ERROR_VARIABLE out)
+                OUTPUT_VARIABLE apt ERROR_VARIABLE apt)
 execute_process(
   COMMAND setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env
           /usr/bin/pelikan-convert --callsign S59AAA --licence-year 1985 --category "SINGLE-OP 80M LOW CW"
@@ -24,9 +24,9 @@ execute_process(
           --output-dir ${work} ${work}/log.txt
   OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE converted)
 # The package comes off again, whatever failed.
-execute_process(COMMAND apt-get purge -y -q pelikan RESULT_VARIABLE purged OUTPUT_VARIABLE out ERROR_VARIABLE out)
+execute_process(COMMAND apt-get purge -y -q pelikan RESULT_VARIABLE purged OUTPUT_VARIABLE purge ERROR_VARIABLE purge)
 if(NOT installed EQUAL 0 OR NOT purged EQUAL 0 OR NOT converted EQUAL 0 OR NOT EXISTS ${work}/S59AAA.cbr
    OR EXISTS /usr/bin/pelikan OR EXISTS /usr/bin/pelikan-convert OR EXISTS /usr/share/pelikan
    OR EXISTS /usr/share/doc/pelikan OR EXISTS /usr/share/applications/org.example.Pelikan.desktop)
-  message(FATAL_ERROR "apt install ${installed}, purge ${purged}, convert as nobody ${converted}:\n${errors}\n${out}")
+  message(FATAL_ERROR "apt install ${installed}, purge ${purged}, as nobody ${converted}:\n${errors}\n${apt}${purge}")
 endif()
