@@ -141,7 +141,7 @@ TEST(ConversionTest, EachStepFailing) {
 TEST(ConversionTest, ShortReadsAndAWrongSizeChangeNothing) {
   TempDir dir;
   std::string log;
-  for (int i = 0; i < 3000; ++i) {
+  for (int i = 0; i < 1000; ++i) {
     log += "80 CW 2007-03-04 0601 S5X" + std::to_string(i) + " 599 599 " + std::to_string(i) + "\r\n";
   }
   WriteFile(dir / "log.txt", log);
