@@ -10,7 +10,7 @@
 
 #include "engine/convert_log.h"
 #include "engine/huge_pages.h"
-#include "tests/support/temp_dir.h"
+#include "bench/engine/temp_dir.h"
 
 namespace pelikan {
 namespace {

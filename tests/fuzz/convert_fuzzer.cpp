@@ -3,110 +3,63 @@
 // every log and every field text.
 //
 // Input: the thirteen contest data fields, each ended by a NUL byte, then
-// the log. Missing fields keep their start texts. The front ends deliver
-// single-line field texts, so CR and LF are taken out of the fields.
-//
-// The log is converted twice: in memory, and read through the file system
-// layer in pieces of random sizes from a file whose size changes while it
-// is read. Both runs must give the same.
+// the log. Missing fields keep their start texts; CR and LF are taken out of
+// them, as the front ends deliver single-line texts. The log is converted in
+// memory, and again read in pieces of random sizes from a file whose size
+// changes while it is read: both runs must give the same.
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <bitset>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <functional>
-#include <iterator>
-#include <optional>
 #include <random>
-#include <string>
-#include <string_view>
 
-#include "contest/contest_data.h"
 #include "engine/convert_log.h"
 #include "engine/utf8_log.h"
 
 namespace {
 
-using pelikan::ContestData;
-
 void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
+  if (!condition) std::fprintf(stderr, "invariant broken: %s\n", what), std::abort();
 }
 
-const std::filesystem::path& OutputDir() {
-  static const std::filesystem::path dir = [] {
-    std::string name = (std::filesystem::temp_directory_path() / "pelikan-fuzz-XXXXXX").string();
-    Check(::mkdtemp(name.data()) != nullptr, "temporary folder");
-    return std::filesystem::path(name);
-  }();
-  return dir;
-}
-
-// The real disk without the syncs, which would make every run wait for them.
-class UnsyncedFileSystem : public pelikan::FileSystem {
- public:
+// The real disk without the syncs, which would make every run wait; the log
+// is a file read in pieces of random sizes that claims a size that may be
+// wrong.
+struct FuzzDisk : pelikan::FileSystem {
+  static constexpr int kLogFd = 1 << 20;  // above any real descriptor
+  std::string_view log;
+  std::minstd_rand random;
+  std::size_t at = 0;
+  FuzzDisk(std::string_view text, std::uint32_t seed) : log(text), random(seed) {}
   int Sync(int) override { return 0; }
   int SyncFolder(const std::filesystem::path&) override { return 0; }
-};
-
-// The log as a file read in pieces of random sizes. The file claims a size
-// that may be wrong, as a file that grows or shrinks while read does.
-class ChunkedLog : public UnsyncedFileSystem {
- public:
-  static constexpr int kLogFd = 1 << 20;  // above any real descriptor
-  ChunkedLog(std::string_view log, std::uint32_t seed) : log_(log), random_(seed) {}
-
   int OpenForReading(const std::filesystem::path&) override { return kLogFd; }
-  int Status(int fd, struct stat& info) override {
-    if (fd != kLogFd) return UnsyncedFileSystem::Status(fd, info);
+  int Close(int fd) override { return fd == kLogFd ? 0 : FileSystem::Close(fd); }
+  int Status(int, struct stat& info) override {
+    const std::size_t claims[] = {log.size(), 0, log.size() / 2, log.size() + 1, log.size() * 2 + 7};
     info = {};
     info.st_mode = S_IFREG | 0644;
-    const std::size_t size = log_.size();
-    const std::size_t claims[] = {size, 0, size / 2, size + 1, size * 2 + 7};
-    info.st_size = static_cast<off_t>(claims[random_() % std::size(claims)]);
+    info.st_size = static_cast<off_t>(claims[random() % 5]);
     return 0;
   }
-  ssize_t Read(int fd, char* buffer, std::size_t size) override {
-    if (fd != kLogFd) return UnsyncedFileSystem::Read(fd, buffer, size);
-    // Mostly short pieces, sometimes long ones, so that every line end and
-    // every CR LF falls on a boundary somewhere.
-    const std::size_t longest = random_() % 4 == 0 ? 70000 : 64;
-    const std::size_t piece = std::min({size, log_.size() - at_, 1 + random_() % longest});
-    std::copy_n(log_.data() + at_, piece, buffer);
-    at_ += piece;
+  ssize_t Read(int, char* buffer, std::size_t size) override {
+    // Mostly short pieces, so that every line end and CR LF falls on a boundary somewhere.
+    const std::size_t piece = std::min({size, log.size() - at, 1 + random() % (random() % 4 ? 64 : 70000)});
+    std::copy_n(log.data() + at, piece, buffer);
+    at += piece;
     return static_cast<ssize_t>(piece);
   }
-  int Close(int fd) override { return fd == kLogFd ? 0 : UnsyncedFileSystem::Close(fd); }
-
- private:
-  std::string_view log_;
-  std::size_t at_ = 0;
-  std::minstd_rand random_;
 };
 
 std::string ReadAndRemove(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string file{std::istreambuf_iterator<char>(in), {}};
   std::filesystem::remove(path);
   return file;
-}
-
-std::string SingleLine(std::string_view text) {
-  std::string line;
-  for (char c : text) {
-    if (c != '\r' && c != '\n') line.push_back(c);
-  }
-  return line;
 }
 
 std::bitset<256> BytesOf(std::string_view text) {
@@ -115,110 +68,88 @@ std::bitset<256> BytesOf(std::string_view text) {
   return bytes;
 }
 
-// Every byte the program writes of its own.
-constexpr std::string_view kOwnText =
-    "START-OF-LOG: Beta 2.2 CREATED-BY: PELIKAN by QAZMIX CALLSIGN CONTEST LICENCE-YEAR "
-    "CATEGORY-OVERLAY TEAM CLUB CLAIMED-SCORE OPERATORS NAME ADDRESS SOAPBOX QSO "
-    "END-OF-LOG 0123456789 CW PH \r\n";
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::string_view input(reinterpret_cast<const char*>(data), size);
-  ContestData fields;
-  const std::array<std::string*, 13> targets = {
-      &fields.Callsign, &fields.ContestName, &fields.LicenceYear, &fields.Category,
-      &fields.CategoryOverlay, &fields.Team, &fields.Club, &fields.Operators,
-      &fields.EntrantName, &fields.Street, &fields.PostalCodeAndPlace, &fields.AddressExtra,
-      &fields.Soapbox};
-  for (std::string* target : targets) {
-    const std::size_t end = input.find('\0');
-    if (end == std::string_view::npos) break;
-    *target = SingleLine(input.substr(0, end));
-    input.remove_prefix(end + 1);
+  static const std::filesystem::path folder = [] {
+    std::string name = (std::filesystem::temp_directory_path() / "pelikan-fuzz-XXXXXX").string();
+    return std::filesystem::path(::mkdtemp(name.data()));
+  }();
+  std::string_view log(reinterpret_cast<const char*>(data), size);
+  pelikan::ContestData d;
+  std::string* const fields[] = {&d.Callsign, &d.ContestName, &d.LicenceYear, &d.Category, &d.CategoryOverlay,
+                                 &d.Team, &d.Club, &d.Operators, &d.EntrantName, &d.Street,
+                                 &d.PostalCodeAndPlace, &d.AddressExtra, &d.Soapbox};
+  for (std::size_t i = 0, end; i < 13 && (end = log.find('\0')) != std::string_view::npos; ++i) {
+    fields[i]->assign(log.substr(0, end));
+    std::erase_if(*fields[i], [](char c) { return c == '\r' || c == '\n'; });
+    log.remove_prefix(end + 1);
   }
-  std::string all_fields;
-  for (const std::string* field : targets) all_fields += *field;
-  const std::string_view log = input;
-
   // The front ends refuse a callsign that gives no name before converting.
-  const std::optional<std::string> name = pelikan::CabrilloFileName(fields.Callsign);
+  const std::optional<std::string> name = pelikan::CabrilloFileName(d.Callsign);
   if (!name) return 0;
   Check(name->find('/') == std::string::npos && *name != "." && *name != "..", "the name stays in its folder");
-  const std::filesystem::path output_path = OutputDir() / *name;
-
-  static UnsyncedFileSystem file_system;
-  const pelikan::ConversionResult result = pelikan::ConvertLogText(log, fields, output_path, file_system);
-  const std::string file = result.ok() ? ReadAndRemove(output_path) : std::string();
-
-  ChunkedLog chunked(log, static_cast<std::uint32_t>(std::hash<std::string_view>()(input)));
-  const pelikan::ConversionResult read = pelikan::ConvertLog("log", fields, output_path, chunked);
+  const std::filesystem::path path = folder / *name;
+  FuzzDisk disk({}, 0), pieces(log, static_cast<std::uint32_t>(size * 2654435761u));
+  const pelikan::ConversionResult result = pelikan::ConvertLogText(log, d, path, disk);
+  const std::string file = result.ok() ? ReadAndRemove(path) : std::string();
+  const pelikan::ConversionResult read = pelikan::ConvertLog("log", d, path, pieces);
   Check(read.ok() == result.ok() && read.result_list == result.result_list &&
-            read.record_count == result.record_count && read.claimed_score == result.claimed_score,
+            read.record_count == result.record_count && read.claimed_score == result.claimed_score &&
+            (!read.ok() || ReadAndRemove(path) == file),
         "a log read in pieces converts as the same log in memory");
-  if (read.ok()) Check(ReadAndRemove(output_path) == file, "the same file from pieces as from memory");
 
   if (!result.ok()) {
-    // A callsign too long for a file name, or a log beyond the limits.
+    // Only a callsign too long for a file name, or a log beyond the limits.
     const pelikan::FailureKind kind = result.failure->kind;
-    Check((kind == pelikan::FailureKind::kCannotWriteFile && output_path.filename().string().size() > 255) ||
+    std::error_code error;
+    Check((kind == pelikan::FailureKind::kCannotWriteFile && path.filename().string().size() > 255) ||
               kind == pelikan::FailureKind::kLineTooLong || kind == pelikan::FailureKind::kTooManyContacts,
           "the conversion failed");
     Check(kind == read.failure->kind && result.failure->line == read.failure->line, "both fail alike");
-    std::error_code error;
-    Check(!std::filesystem::exists(output_path, error), "a failed run left a file");
+    Check(!std::filesystem::exists(path, error), "a failed run left a file");
     return 0;
   }
 
+  const char* const tags[] = {"CALLSIGN: ", "CONTEST: ", "LICENCE-YEAR: ", "CATEGORY: ", "CATEGORY-OVERLAY: ",
+                              "TEAM: ", "CLUB: ", "OPERATORS: ", "NAME: ", "ADDRESS: ", "ADDRESS: ", "ADDRESS: "};
+  std::string header = "START-OF-LOG: Beta 2.2\r\nCREATED-BY: PELIKAN by QAZMIX\r\n", all_fields = d.Soapbox;
+  for (int i = 0; i < 12; ++i) {
+    if (i == 7) header += "CLAIMED-SCORE: " + std::to_string(result.claimed_score) + "\r\n";
+    header += tags[i] + *fields[i] + "\r\n";
+    all_fields += *fields[i];
+  }
+  // The header's empty soapbox entry gives way to the log's own lines.
+  const std::string soapbox = "SOAPBOX: " + d.Soapbox + "\r\n";
+  Check(file.starts_with(header) && (file.compare(header.size(), soapbox.size(), soapbox) == 0 ||
+                                     (d.Soapbox.empty() && file.compare(header.size(), 7, "SOAPBOX") == 0 &&
+                                      file.find("\r\n", header.size()) > header.size() + 10)),
+        "the header lines stand in order, then its soapbox line or the log's first");
   Check(file.ends_with("END-OF-LOG:\r\n"), "the file ends with END-OF-LOG: and CR LF");
-  const std::array<std::string, 16> header = {
-      "START-OF-LOG: Beta 2.2", "CREATED-BY: PELIKAN by QAZMIX", "CALLSIGN: " + fields.Callsign,
-      "CONTEST: " + fields.ContestName, "LICENCE-YEAR: " + fields.LicenceYear,
-      "CATEGORY: " + fields.Category, "CATEGORY-OVERLAY: " + fields.CategoryOverlay,
-      "TEAM: " + fields.Team, "CLUB: " + fields.Club,
-      "CLAIMED-SCORE: " + std::to_string(result.claimed_score), "OPERATORS: " + fields.Operators,
-      "NAME: " + fields.EntrantName, "ADDRESS: " + fields.Street,
-      "ADDRESS: " + fields.PostalCodeAndPlace, "ADDRESS: " + fields.AddressExtra,
-      "SOAPBOX: " + fields.Soapbox};
-  std::size_t at = 0;
   int qso_lines = 0;
-  int line_number = 0;
-  while (at < file.size()) {
-    const std::size_t end = file.find("\r\n", at);
-    Check(end != std::string::npos, "every line ends with CR LF");
-    const std::string_view line(file.data() + at, end - at);
-    if (line_number < 15) {
-      Check(line == header[line_number], "the header lines stand in order");
-    } else if (line_number == 15) {
-      // The header's empty soapbox entry gives way to the log's own lines.
-      Check(line == header[15] || (fields.Soapbox.empty() && line.starts_with("SOAPBOX") && line.size() > 10),
-            "the header's soapbox line or the log's first");
-    }
-    if (line.starts_with("QSO:")) ++qso_lines;
-    ++line_number;
-    at = end + 2;
+  for (std::size_t at = 0, end; at < file.size(); at = end + 2) {
+    Check((end = file.find("\r\n", at)) != std::string::npos, "every line ends with CR LF");
+    qso_lines += file.compare(at, 4, "QSO:") == 0;
   }
   Check(qso_lines == result.record_count, "one QSO line per contact");
-  Check(result.duplicates == result.record_count - (result.cw_contacts + result.ph_contacts),
+  Check(result.duplicates >= 0 && result.duplicates == result.record_count - result.cw_contacts - result.ph_contacts,
         "duplicates are the contacts beyond the distinct calls");
-  Check(result.duplicates >= 0, "no negative duplicate count");
   Check(result.claimed_score == (2LL * result.cw_contacts + result.ph_contacts) *
                                     (std::int64_t{result.cw_multipliers} + result.ph_multipliers),
         "score = points x multipliers");
   Check(result.result_list.back().starts_with("Skupaj  "), "the summary closes the list");
-
-  int previous_line = 0;
-  for (const pelikan::LogNote& note : result.notes) {
-    Check(note.line > previous_line || (note.line == 0 && !note.IsWarning()), "notes in line order");
-    Check(note.text.size() <= pelikan::kMaxNoteText, "a note's text is cut");
-    previous_line = note.line;
+  for (std::size_t i = 0; i < result.notes.size(); ++i) {
+    const pelikan::LogNote& note = result.notes[i];
+    Check((i == 0 || note.line > result.notes[i - 1].line) && note.text.size() <= pelikan::kMaxNoteText &&
+              note.IsWarning() == (note.line > 0),
+          "notes in line order, their text cut");
   }
   Check(result.notes.size() <= pelikan::kMaxNotes, "notes are capped");
-
-  // A UTF-8 log reaches the file as Windows-1250.
+  // Every byte of the file comes from the log (as Windows-1250), a field or the program's own words.
   const std::optional<std::string> recoded = pelikan::Utf8LogAsCp1250(log);
-  const std::bitset<256> allowed =
-      BytesOf(recoded ? *recoded : log) | BytesOf(all_fields) | BytesOf(kOwnText);
+  const std::bitset<256> allowed = BytesOf(recoded ? *recoded : log) | BytesOf(all_fields) |
+      BytesOf("START-OF-LOG: Beta 2.2 CREATED-BY: PELIKAN by QAZMIX CALLSIGN CONTEST LICENCE-YEAR CATEGORY-OVERLAY "
+              "TEAM CLUB CLAIMED-SCORE OPERATORS NAME ADDRESS SOAPBOX QSO END-OF-LOG 0123456789 CW PH \r\n");
   Check((BytesOf(file) & ~allowed).none(), "no byte from nowhere");
   return 0;
 }

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# pelikan-convert where a golden case cannot reach: special files, a full
+# standard output, permissions, legacy path encodings, a missing option value.
+# Usage: cli.sh <pelikan-convert>
+set -u
+conv=$1
+dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT && chmod 777 "$dir" && cd "$dir" || exit 1
+required=(--callsign s59aaa --licence-year 1985 --category "SINGLE-OP 80M LOW CW" --name Janez
+          --street "Ulica 1" --postal-code-and-place "1000 Ljubljana")
+failed=0
+# expect STATUS MESSAGE COMMAND...: the exit status and a line of standard
+# error, "pelikan-convert: " MESSAGE for a failure.
+expect() {
+  local status=$1 message=$2 && shift 2
+  [ "$status" = 0 ] || message="pelikan-convert: $message"
+  "$@" >out 2>err
+  local got=$? && [ "$got" = "$status" ] && grep -qxF -- "$message" err ||
+    { echo "FAILED: $* gave $got, expected $status and \"$message\":" && cat err && failed=1; }
+}
+# The converter with the required options; as nobody for the permission
+# checks, since root reads and writes anything.
+run() { "$conv" "${required[@]}" "$@"; }
+nobody() {
+  local as=() && [ "$(id -u)" != 0 ] || as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  "${as[@]}" "$conv" "${required[@]}" "$@"
+}
+
+echo "80 CW 2007-03-04 06:01 S57BBB 599 599 1990" >log.txt
+mkfifo fifo && truncate -s 1G large.txt
+expect 1 "fifo is not a regular file; no file written" run fifo
+expect 1 "/dev/zero is not a regular file; no file written" run /dev/zero
+expect 1 "large.txt is larger than 64 MiB; no file written" run large.txt
+expect 1 "cannot read the log /: Is a directory" run /
+expect 1 "cannot read the log gone.txt: No such file or directory" run gone.txt
+expect 2 "Missing value after '--soapbox'." "$conv" log.txt "${required[@]}" --soapbox
+expect 2 "no LOGFILE given" "$conv" "${required[@]}"
+[ ! -e S59AAA.cbr ] || { echo "FAILED: a file was written"; failed=1; }
+expect 0 "Usage: pelikan-convert [options] LOGFILE" sh -c '"$0" --help >&2' "$conv"
+
+expect 4 "the Cabrillo file was written, but standard output failed: No space left on device" \
+  sh -c '"$0" "$@" >/dev/full' "$conv" "${required[@]}" log.txt
+tail -c 13 S59AAA.cbr | grep -q "^END-OF-LOG:" || { echo "FAILED: no whole file beside a full output"; failed=1; }
+
+echo old >S59AAA.cbr
+seq 0 32767 | sed 's/.*/80 CW 2007-03-04 0601 S5& 599 599 1/' >many.txt
+expect 1 "many.txt holds more than 32767 contacts; no file written" run many.txt
+# The list goes out up to the stop: the header and every contact read.
+[ "$(cat S59AAA.cbr)" = old ] && [ "$(wc -l <out)" = 32783 ] || { echo "FAILED: old file or list"; failed=1; }
+sed 1d many.txt >most.txt && expect 0 "Obdelano je 32767 zapisov" run most.txt
+
+# Paths are taken byte for byte; the file name is UTF-8, as the system names files.
+mkdir $'out\xe8' && cp log.txt $'l\xe8g.txt'
+expect 0 "Obdelani so 1 zapisi" run --callsign $'s5\xc4\x8d/p' --output-dir $'out\xe8' $'l\xe8g.txt'
+grep -q $'^CALLSIGN: S5\xc8/P\r$' $'out\xe8/S5\xc4\x8c_P.cbr' || { echo "FAILED: legacy paths"; failed=1; }
+
+# Targets that are not replaced, and the mode of a new and of a replaced file.
+mkdir FOLDER.cbr && mkfifo FIFO.cbr && echo old >RO.cbr && chmod 444 RO.cbr
+long=$(printf 'S%.0s' {1..251})
+expect 1 "cannot write ./FOLDER.cbr: Is a directory; no file written" run --callsign folder log.txt
+expect 1 "cannot write ./FIFO.cbr: File exists; no file written" run --callsign fifo log.txt
+expect 1 "cannot write ./RO.cbr: Permission denied; no file written" run --callsign ro log.txt
+expect 1 "cannot write no/S5.cbr: No such file or directory; no file written" run --callsign s5 --output-dir no log.txt
+expect 1 "cannot write ./${long}S.cbr: File name too long; no file written" run --callsign "${long}s" log.txt
+for mode in 0 600 6775; do
+  [ $mode = 0 ] && umask 022 || chmod $mode "$long.cbr"
+  run --callsign "$long" log.txt >/dev/null 2>&1 && modes+="$(stat -c %a "$long.cbr") "
+done
+[ "$modes" = "644 600 775 " ] && [ "$(cat RO.cbr)" = old ] || { echo "FAILED: modes $modes or read-only"; failed=1; }
+
+# Past 2000 warnings they are only counted; each names its line, cut at 200 bytes.
+yes "2007-03-04 06:01 S57A 579 $(printf 'x%.0s' {1..300})" | head -n 2005 >notes.txt
+expect 0 "notes.txt: warning: 5 more warnings not shown" run notes.txt
+grep -qx "notes.txt:2000: warning: .*: 2007-03-04 06:01 S57A 579 x\{174\}" err || { echo "FAILED: notes"; failed=1; }
+
+mkdir locked shared && chmod 755 locked && chmod 777 shared && echo "root's" >shared/S59AAA.cbr
+expect 1 "cannot write locked/S59AAA.cbr: Permission denied; no file written" \
+  nobody --output-dir locked log.txt
+[ "$(id -u)" != 0 ] || expect 1 "cannot write shared/S59AAA.cbr: Permission denied; no file written" \
+  nobody --output-dir shared log.txt
+chmod 000 log.txt
+expect 1 "cannot read the log log.txt: Permission denied" nobody log.txt
+[ -z "$(ls -A locked)" ] && [ "$(cat shared/S59AAA.cbr)" = "root's" ] && ! grep -q QSO: out ||
+  { echo "FAILED: a refused run left a trace"; failed=1; }
+exit $failed

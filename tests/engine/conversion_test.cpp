@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A conversion against a disk that fails at any step: the old file stays
+// byte for byte and no temporary file is left. Whole outputs are checked by
+// the golden cases.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fstream>
+#include <new>
+
+#include "engine/convert_log.h"
+
+namespace pelikan {
+namespace {
+
+// A fresh folder, removed with everything in it at the end of the test.
+struct TempDir {
+  std::filesystem::path path = [] {
+    std::string name = (std::filesystem::temp_directory_path() / "pelikan-test-XXXXXX").string();
+    return std::filesystem::path(::mkdtemp(name.data()));
+  }();
+  ~TempDir() { std::filesystem::remove_all(path); }
+  std::filesystem::path operator/(std::string_view name) const { return path / name; }
+};
+
+void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+int Entries(const std::filesystem::path& folder) {
+  return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+constexpr std::string_view kLog = "80 CW 2007-03-04 0601 S57BBB 599 599 1990\r\n";
+constexpr std::string_view kOld = "the file of an earlier run\r\n";
+
+enum class Step { kNone, kCreate, kWriteHalfWay, kWriteNothing, kSignal, kOutOfMemory, kSetMode, kSync, kLink,
+                  kClose, kRename, kRead, kShortReads };
+
+// The real disk with one step failing; optionally without unnamed files,
+// as vfat is. kSignal does what a SIGTERM handler does while the file is
+// written. kShortReads reads pieces of `piece` bytes from a file that claims
+// another size, as one that grows or shrinks while read does.
+class FaultyDisk : public FileSystem {
+ public:
+  explicit FaultyDisk(Step step, bool unnamed = true, off_t claimed_size = 0, std::size_t piece = 0)
+      : step_(step), unnamed_(unnamed), claimed_size_(claimed_size), piece_(piece) {}
+  int CreateUnnamed(const std::filesystem::path& folder) override {
+    return !unnamed_ ? Fail(EOPNOTSUPP) : step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnnamed(folder);
+  }
+  int CreateUnique(std::string& name) override {
+    return step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnique(name);
+  }
+  ssize_t Write(int fd, const char* data, std::size_t size) override {
+    if (step_ == Step::kOutOfMemory) throw std::bad_alloc();
+    if (step_ == Step::kSignal) RemoveNamedTemporaryFile();
+    if (step_ == Step::kWriteNothing) return 0;
+    if (step_ != Step::kWriteHalfWay) return FileSystem::Write(fd, data, size);
+    if ((written_ += 60) > 160) return Fail(ENOSPC);  // a disk that fills up
+    return FileSystem::Write(fd, data, std::min<std::size_t>(size, 60));
+  }
+  int SetMode(int fd, mode_t m) override { return step_ == Step::kSetMode ? Fail(EPERM) : FileSystem::SetMode(fd, m); }
+  int Sync(int fd) override { return step_ == Step::kSync ? Fail(EIO) : FileSystem::Sync(fd); }
+  int Link(int fd, const std::filesystem::path& to) override {
+    return step_ == Step::kLink ? Fail(EMLINK) : FileSystem::Link(fd, to);
+  }
+  int Close(int fd) override { return FileSystem::Close(fd) != 0 || step_ == Step::kClose ? Fail(EIO) : 0; }
+  int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    return step_ == Step::kRename ? Fail(EXDEV) : FileSystem::Rename(from, to);
+  }
+  int Status(int fd, struct stat& info) override {
+    const int result = FileSystem::Status(fd, info);
+    if (step_ == Step::kShortReads) info.st_size = claimed_size_;
+    return result;
+  }
+  ssize_t Read(int fd, char* buffer, std::size_t size) override {
+    if (step_ == Step::kOutOfMemory) throw std::bad_alloc();
+    if (step_ == Step::kRead) return Fail(EIO);
+    return FileSystem::Read(fd, buffer, step_ == Step::kShortReads ? std::min(size, piece_) : size);
+  }
+
+ private:
+  static int Fail(int error) { return errno = error, -1; }
+  Step step_;
+  bool unnamed_;
+  off_t claimed_size_;
+  std::size_t piece_;
+  std::size_t written_ = 0;
+};
+
+TEST(ConversionTest, EachStepFailing) {
+  const std::tuple<Step, const char*, bool> rows[] = {  // the step, the reason, unnamed files
+      {Step::kRead, "Input/output error", true},        {Step::kOutOfMemory, "Cannot allocate memory", true},
+      {Step::kCreate, "Permission denied", true},       {Step::kCreate, "Permission denied", false},
+      {Step::kWriteHalfWay, "No space left on device", true}, {Step::kWriteHalfWay, "No space left on device", false},
+      {Step::kWriteNothing, "No space left on device", true}, {Step::kSignal, "No such file or directory", false},
+      {Step::kSetMode, "Operation not permitted", true}, {Step::kSetMode, "Operation not permitted", false},
+      {Step::kSync, "Input/output error", true},        {Step::kSync, "Input/output error", false},
+      {Step::kLink, "Too many links", true},            {Step::kClose, "Input/output error", true},
+      {Step::kClose, "Input/output error", false},      {Step::kRename, "Invalid cross-device link", true},
+      {Step::kRename, "Invalid cross-device link", false},
+  };
+  for (const auto& [step, reason, unnamed] : rows) {
+    SCOPED_TRACE(::testing::Message() << reason << (unnamed ? " unnamed" : " named"));
+    TempDir dir;
+    WriteFile(dir / "log.txt", kLog);
+    WriteFile(dir / "S5.cbr", kOld);
+    FaultyDisk disk(step, unnamed);
+    const ConversionResult result = ConvertLog(dir / "log.txt", ContestData{}, dir / "S5.cbr", disk);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.failure->reason, reason);
+    EXPECT_EQ(result.failure->kind, step == Step::kOutOfMemory ? FailureKind::kOutOfMemory
+                                    : step == Step::kRead      ? FailureKind::kCannotReadLog
+                                                               : FailureKind::kCannotWriteFile);
+    EXPECT_EQ(ReadFile(dir / "S5.cbr"), kOld);
+    EXPECT_EQ(Entries(dir.path), 2) << "a temporary file was left";
+    EXPECT_TRUE(result.processed_message.empty());
+  }
+  // A named temporary file takes the mode a new file would have had; where
+  // the file system can, the file has no name at all until it is whole.
+  TempDir dir;
+  FaultyDisk no_mode_change(Step::kSetMode, false), signal(Step::kSignal, true);
+  EXPECT_FALSE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", no_mode_change).ok());
+  EXPECT_TRUE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", signal).ok());
+  // Only an interrupted read is tried again.
+  const int fd = ::open(dir.path.c_str(), O_RDONLY | O_DIRECTORY);
+  char buffer[16];
+  EXPECT_EQ(SystemFileSystem().Read(fd, buffer, sizeof buffer), -1);
+  EXPECT_EQ(errno, EISDIR);
+  ::close(fd);
+}
+
+TEST(ConversionTest, ShortReadsAndAWrongSizeChangeNothing) {
+  TempDir dir;
+  std::string log;
+  for (int i = 0; i < 1000; ++i) {
+    log += "80 CW 2007-03-04 0601 S5X" + std::to_string(i) + " 599 599 " + std::to_string(i) + "\r\n";
+  }
+  WriteFile(dir / "log.txt", log);
+  const ConversionResult from_memory = ConvertLogText(log, ContestData{}, dir / "memory.cbr");
+  EXPECT_EQ(from_memory.padded_callsign, "S5    ");
+  EXPECT_EQ(ConvertLogText("", ContestData{}, dir / "S5.cbr").padded_callsign, "S5") << "no contact, no padding";
+  const auto size = static_cast<off_t>(log.size());
+  for (const auto& [piece, claimed] :
+       {std::pair<std::size_t, off_t>{1, size}, {7, 0}, {4096, size / 3}, {1 << 20, size * 2}}) {
+    FaultyDisk disk(Step::kShortReads, true, claimed, piece);
+    const ConversionResult from_file = ConvertLog(dir / "log.txt", ContestData{}, dir / "S5.cbr", disk);
+    ASSERT_TRUE(from_file.ok());
+    EXPECT_EQ(from_file.result_list, from_memory.result_list);
+    EXPECT_EQ(ReadFile(from_file.output_path), ReadFile(from_memory.output_path));
+  }
+  EXPECT_EQ(Entries(dir.path), 3) << "a replaced file left a temporary one";
+  // A file that claims to be small is still cut off at the limit.
+  std::filesystem::resize_file(dir / "log.txt", kMaxLogBytes + 1);
+  FaultyDisk claims_small(Step::kShortReads, true, 100, 1 << 20);
+  const ConversionResult too_large = ConvertLog(dir / "log.txt", ContestData{}, dir / "S5.cbr", claims_small);
+  EXPECT_EQ(too_large.failure.value_or(ConversionFailure{}).reason, "File too large");
+}
+
+}  // namespace
+}  // namespace pelikan

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rules the conversion is built from, one table each: splitting lines
+// and fields, dates, UTF-8 logs, upper case, field texts and file names.
+// What looks like a contact and which QSO pieces are faulty show in the
+// warnings of the golden cases.
+
+#include <gtest/gtest.h>
+
+#include "contest/editing_rules.h"
+#include "engine/convert_log.h"
+#include "engine/log_text.h"
+#include "engine/utf8_log.h"
+
+namespace pelikan {
+namespace {
+
+// Pieces as one text, each followed by "|": "a|b|" for {"a", "b"}, "" for none.
+template <typename Pieces>
+std::string Joined(const Pieces& pieces) {
+  std::string joined;
+  for (std::string_view piece : pieces) joined.append(piece).append("|");
+  return joined;
+}
+
+TEST(RulesTest, SplitFields) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"80 CW S57BBB", "80|CW|S57BBB|"}, {"  \t80\tCW \t 599\t\t", "80|CW|599|"}, {" \t ", ""},
+      {"O'Brien", "O|Brien|"},
+      {std::string("x\vy\0z", 5), std::string("x\vy\0z|", 6)},  // only tabs count as blanks
+      // An apostrophe beside a blank, another one or an end of the line leaves an empty field.
+      {"a' b''c", "a||b||c|"}, {"'a'", "|a||"}, {"  'a  '  ", "|a|||"},
+  };
+  for (const auto& [line, fields] : rows) {
+    std::vector<std::string_view> split = {"left", "over"};
+    SplitFields(line, split);
+    EXPECT_EQ(Joined(split), fields) << line;
+  }
+}
+
+TEST(RulesTest, RecognizeDate) {
+  const std::pair<const char*, const char*> rows[] = {  // "" for no date
+      {"2007-03-04", "2007-03-04"}, {"2007/03/04", "2007-03-04"}, {"04/03/2007", "2007-03-04"},
+      {"04.03.2007", "2007-03-04"}, {"4.3.2007", "2007-03-04"},   {"4.3.2007.", "2007-03-04"},
+      {"14.3.2007", "2007-03-14"},  {"29.02.2008", "2008-02-29"}, {"29.02.2007", ""},
+      {"2007-04-31", ""},           {"2007-13-01", ""},           {"2007-3-4", ""},
+      {"04.03.07", ""},             {"06:01:30", ""},             {"3500.5", ""},
+      {"S57BBB", ""},               {"2007-03/04", ""},           {"004.03.2007", ""},
+      {"+4.3.2007", ""},            {"4.3.2007..", ""},           {"4.3.200x", ""},
+      {"04/03-2007", ""},           {"4.003.2007", ""},           {"2007-03-04x", ""},
+  };
+  for (const auto& [text, date] : rows) EXPECT_EQ(RecognizeDate(text).value_or(""), date) << text;
+}
+
+TEST(RulesTest, LineSplitter) {
+  const std::pair<std::vector<std::string_view>, const char*> rows[] = {
+      {{"a\r\nb\r\n"}, "a|b|"},   {{"a\rb\r"}, "a|b|"},       {{"a\nb\n"}, "a|b|"},
+      {{"a\r\nb\rc\nd"}, "a|b|c|d|"}, {{"a\n\rb"}, "a||b|"},  // LF CR is two line ends
+      {{"a\r\n\r\nb"}, "a||b|"},  {{""}, ""},                 {{"\r\n"}, "|"},
+      {{"ab\r", "\ncd"}, "ab|cd|"}, {{"ab\r", "cd"}, "ab|cd|"}, {{"ab\r", "", "\ncd"}, "ab|cd|"},
+      {{"a", "b", "c\n", "d"}, "abc|d|"}, {{"abc\r"}, "abc|"}, {{"\x9a\xe8\r\n"}, "\x9a\xe8|"},
+  };
+  for (const auto& [chunks, lines] : rows) {
+    std::vector<std::string> split;
+    LineSplitter splitter;
+    auto on_line = [&split](std::string_view line) { split.emplace_back(line); };
+    for (std::string_view chunk : chunks) splitter.Feed(chunk, on_line);
+    splitter.Finish(on_line);
+    EXPECT_EQ(Joined(split), lines) << Joined(chunks);
+  }
+}
+
+TEST(RulesTest, Utf8LogAsCp1250) {
+  const std::pair<std::string_view, std::optional<std::string_view>> rows[] = {
+      {"\xC4\x8Crnomelj \xC5\xA0kofja Loka \xC5\xBDiri \xC4\x8D\xC5\xA1\xC5\xBE",
+       "\xC8rnomelj \x8Akofja Loka \x8Eiri \xE8\x9A\x9E"},
+      {"\xEF\xBB\xBFS57A\r\n", "S57A\r\n"},                        // the mark goes, also from ASCII
+      {"I\xC3\xB1igo \xF0\x9F\x98\x80!", "I?igo ?!"},              // one ? per missing character
+      {"\xE0\xA0\x80 \xC4\x8D", "? \xE8"},                         // lowest three-byte character
+      {"\xF4\x8F\xBF\xBF \xC4\x8D", "? \xE8"},                     // highest character
+      {"S57A 599\r\n", std::nullopt},                              // ASCII stays as read
+      {"\xEF\xBB\xBF\xC8rnomelj", std::nullopt},                   // a mark, then no UTF-8
+      {"\xC0\xAF x \xC4\x8D", std::nullopt},                       // overlong slash
+      {"\xED\xA0\x80 \xC4\x8D", std::nullopt},                     // surrogate
+      {"\xC4\x8D \xC4", std::nullopt},                             // cut short
+      {"\xF4\x90\x80\x80 \xC4\x8D", std::nullopt},                 // beyond U+10FFFF
+      // Windows-1250 text: a letter before a blank or an ASCII letter is never UTF-8.
+      {"SOAPBOX: Prvi\xE8 iz \xC8rnomlja, na strehi \x9Aole v \x8E\x9E" "emberku\r\n", std::nullopt},
+      {"SOAPBOX: \x8A" "entjur, \x8A" "kofja Loka, Ko\xE8" "evje, Ro\x9Ani\x9A" "ka Slatina\r\n", std::nullopt},
+      {"QSO: 80 CW 4.3.2007 06:01 S57BBB 599 599 1990 ; \x8A" "ilih \xE8" "etrtek\r\n", std::nullopt},
+  };
+  for (const auto& [log, cp1250] : rows) EXPECT_EQ(Utf8LogAsCp1250(log), cp1250) << log;
+}
+
+TEST(RulesTest, FieldTexts) {
+  // ASCII and every Windows-1250 letter with a capital; the neighbours of
+  // the ranges, sharp s, the division sign and y diaeresis stay.
+  EXPECT_EQ(ToUpperCp1250("`az{\x9a\x9c\x9d\x9e\x9f\xb3\xb9\xba\xbe\xbf\xe0\xe8\xfe\xdf\xf7\xff\xb5"),
+            "`AZ{\x8a\x8c\x8d\x8e\x8f\xa3\xa5\xaa\xbc\xaf\xc0\xc8\xde\xdf\xf7\xff\xb5");
+  const std::tuple<int, const char*, const char*> rows[] = {
+      {0, "s57x/p", "S57X/P"}, {5, "s51a,s52b", "S51A,S52B"}, {6, "Janez", "Janez"}, {10, "lp", "lp"},
+      {3, "ab", "AB"}, {4, "ab", ""}, {4, "s", "S"}, {4, "s59dgo", "S59DGO"},  // only the club loses two characters
+  };
+  for (const auto& [index, typed, left] : rows) EXPECT_EQ(TextAfterLeaving(index, typed), left) << typed;
+  EXPECT_TRUE(ClubTakesPresetOnEntry(0) && ClubTakesPresetOnEntry(2) && !ClubTakesPresetOnEntry(3));
+}
+
+TEST(RulesTest, CabrilloFileName) {
+  const std::pair<std::string, const char*> rows[] = {  // "" for no name
+      {"S57X/P", "S57X_P.cbr"},   {"  S59AAA   ", "S59AAA.cbr"},   {"../..\\x", ".._.._x.cbr"},
+      {std::string("a\0b", 3), "a_b.cbr"}, {"S5\tA\x7f\x1b", "S5_A__.cbr"},
+      {"S5\xc2\x85X\xc2\xa0", "S5_X\xc2\xa0.cbr"},                 // NEL is a control, NBSP is not
+      {"S5\xc2" "A", "S5\xc2" "A.cbr"},  {"S5\xc4\x8c", "S5\xc4\x8c.cbr"},
+      {"", ""},  {"    ", ""},  {".", ""},  {" .. ", ""},  {"...", ""},  {".S5", ".S5.cbr"},
+  };
+  for (const auto& [callsign, name] : rows) EXPECT_EQ(CabrilloFileName(callsign).value_or(""), name) << callsign;
+}
+
+}  // namespace
+}  // namespace pelikan
