@@ -6,11 +6,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,15 +74,14 @@ class SpyFileSystem : public FileSystem {
 
 // Runs a script of cases/: one command a line, "case" starts a case of its own in a new folder.
 // A line indented by two blanks continues the value above it on a new line; values know
-// \r, \n, \s (a blank), \xHH, \\, $DIR (the case's folder) and $HOME.
+// \r, \n, \s (a blank), \xHH, \\, $DIR (the case's folder), $HOME and $TODAY.
 class WindowTest : public ::testing::Test {
  protected:
   void Run(const QString& script) {
     QFile file(QStringLiteral(PELIKAN_WINDOW_CASES "/%1").arg(script));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << script.toStdString();
     QList<std::pair<int, QString>> lines;
-    int number = 0;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+    for (int number = 0; const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
       ++number;
       if (line.startsWith("  ")) lines.last().second += "\n" + line.mid(2);
       else if (!line.isEmpty() && !line.startsWith('#')) lines.append({number, line});
@@ -117,16 +116,16 @@ class WindowTest : public ::testing::Test {
     } else if (command == "program") {  // the build folder with its lists, or the staged install
       program_folder_ = target == "build" ? PELIKAN_PROGRAM_DIR : qEnvironmentVariable("PELIKAN_INSTALLED_BIN");
       qputenv("XDG_CONFIG_HOME", QFile::encodeName(Path("config")));
-    } else if (command == "write" || command == "bytes") {  // in Windows-1250, or \xHH for byte HH
-      Write(target, command == "bytes" ? value.toLatin1() : QByteArray::fromStdString(ToCp1250(value)));
+    } else if (command == "write") {  // lines ended by CR LF, in Windows-1250
+      Write(target, QByteArray::fromStdString(ToCp1250(QString(value + "\n").replace("\n", "\r\n"))));
+    } else if (command == "bytes") {  // as they stand, \xHH for byte HH
+      Write(target, value.toLatin1());
     } else if (command == "contacts") {  // that many distinct contacts
       QByteArray log;
       for (int i = 0; i < value.toInt(); ++i) {
         log += "QSO: 80 CW 09.11.2007 06:01 S5" + QByteArray::number(i) + " 599 599 1995\r\n";
       }
       Write(target, log);
-    } else if (command == "mkdir") {
-      EXPECT_TRUE(QDir().mkpath(Path(target)));
     } else if (command == "remove") {
       EXPECT_TRUE(QFile::remove(Path(target)));
     } else if (command == "readonly") {
@@ -222,6 +221,7 @@ class WindowTest : public ::testing::Test {
   QString Path(const QString& name) const { return folder_->filePath(name); }
   QString Expand(QString text) const {
     text.replace("$DIR", folder_ ? folder_->path() : "").replace("$HOME", QDir::homePath());
+    text.replace("$TODAY", QDate::currentDate().toString("dd.MM.yy"));
     for (int at; (at = text.indexOf("\\x")) >= 0;) text.replace(at, 4, QChar(text.mid(at + 2, 2).toInt(nullptr, 16)));
     for (const auto& [escape, character] : {std::pair{"\\r", "\r"}, {"\\n", "\n"}, {"\\s", " "}, {"\\\\", "\\"}}) {
       text.replace(escape, character);
@@ -276,8 +276,7 @@ TEST_F(WindowTest, DataPathsKeepAllBesideAPortableCopyAndSplitThemForAnInstalled
   // A list missing beside a portable copy is looked for there, not in the user's folder;
   // the overlay list alone beside the program makes no portable copy.
   const DataPaths portable(path("copy"), path("config")), installed(path("usr/bin"), path("config"));
-  EXPECT_TRUE(portable.portable());
-  EXPECT_FALSE(installed.portable());
+  EXPECT_TRUE(portable.portable() && !installed.portable());
   const std::pair<QString, const char*> rows[] = {
       {portable.ListPath("category1.pod"), "copy/category1.pod"},
       {portable.OutputFolder(path("logs/contest.log")), "copy"},
