@@ -74,7 +74,7 @@ class SpyFileSystem : public FileSystem {
 
 // Runs a script of cases/: one command a line, "case" starts a case of its own in a new folder.
 // A line indented by two blanks continues the value above it on a new line; values know
-// \r, \n, \s (a blank), \xHH, \\, $DIR (the case's folder), $HOME and $TODAY.
+// \r, \n, \s (a blank), \xHH, $DIR (the case's folder), $HOME and $TODAY.
 class WindowTest : public ::testing::Test {
  protected:
   void Run(const QString& script) {
@@ -209,8 +209,8 @@ class WindowTest : public ::testing::Test {
     if (kind == "files") return QDir(folder).entryList({"*.cbr"}, QDir::Files).join(' ');
     const QString name = what.section('.', 0, 0);
     const QObject* control = name == "Form1" ? form_.get() : form_->findChild<QObject*>(name);
-    if (!control) return "no control " + what;
-    const QVariant value = control->property(what.section('.', 1).toLatin1());
+    const QVariant value = control ? control->property(what.section('.', 1).toLatin1()) : QVariant();
+    if (!value.isValid()) return "no control or property " + what;
     const QSize size = value.toSize();
     if (value.typeId() == QMetaType::QSize) return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
     return value.toString();
@@ -223,7 +223,7 @@ class WindowTest : public ::testing::Test {
     text.replace("$DIR", folder_ ? folder_->path() : "").replace("$HOME", QDir::homePath());
     text.replace("$TODAY", QDate::currentDate().toString("dd.MM.yy"));
     for (int at; (at = text.indexOf("\\x")) >= 0;) text.replace(at, 4, QChar(text.mid(at + 2, 2).toInt(nullptr, 16)));
-    for (const auto& [escape, character] : {std::pair{"\\r", "\r"}, {"\\n", "\n"}, {"\\s", " "}, {"\\\\", "\\"}}) {
+    for (const auto& [escape, character] : {std::pair{"\\r", "\r"}, {"\\n", "\n"}, {"\\s", " "}}) {
       text.replace(escape, character);
     }
     return text;
