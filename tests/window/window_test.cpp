@@ -46,12 +46,14 @@ class FakeDesktop : public Desktop {
     started << (QStringList{program} + arguments).join(' ');
     done(start_succeeds);
   }
-  // Through the own viewer: its title, what it shows, and whether read-only in a fixed font.
+  // Through the own viewer: its title, what it shows, and whether it is read-only, in a fixed
+  // font and with its print button.
   void ShowText(QWidget*, const QString& title, const QString& text) override {
     const TextViewer viewer(title, text);
     const auto* view = viewer.findChild<QPlainTextEdit*>("ViewerText");
     const bool fixed = view->fontMetrics().horizontalAdvance("iiii") == view->fontMetrics().horizontalAdvance("MMMM");
-    shown << viewer.windowTitle() << view->toPlainText() << (view->isReadOnly() && fixed ? "read-only, fixed" : "?");
+    const bool printable = viewer.findChild<QObject*>("ViewerPrint") != nullptr;
+    shown << viewer.windowTitle() << view->toPlainText() << (view->isReadOnly() && fixed && printable ? "ok" : "?");
   }
   void Warn(QWidget*, const QString&, const QString& text) override { warnings << text; }
   void WarnWithDetails(QWidget*, const QString&, const QString& text, const QString& details) override {
