@@ -1,83 +1,327 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/window/window_test.h"
+// The window driven by the scripts in cases/ (what is typed and clicked,
+// and what it shows, writes and asks of the desktop), and the parts behind
+// it: category lists, data paths, code page, system reasons, the viewer.
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QFile>
-#include <QStatusBar>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "window/category_list.h"
+#include "window/data_paths.h"
+#include "window/form1.h"
+#include "window/system_reason.h"
+#include "window/text_codec.h"
+#include "window/text_viewer.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace pelikan {
+namespace {
 
-void WindowTest::SetUp() {
-  ASSERT_TRUE(folder_.isValid());
-  WriteFile(QStringLiteral("category.pod"), "SINGLE-OP 80M LOW CW\r\nCHECKLOG\r\n");
-  WriteFile(QStringLiteral("category1.pod"), "ROOKIE\r\nYL\r\n");
-}
+// Answers the window's questions to the desktop and records them.
+class FakeDesktop : public Desktop {
+ public:
+  QString ChooseExistingFile(QWidget*, const QString&, const QString& folder, const QString& filter) override {
+    dialogs << folder + " " + filter;
+    return chosen_file;
+  }
+  QString DefaultTextApplication() override { return text_application; }
+  void Start(const QString& program, const QStringList& arguments, QObject*,
+             std::function<void(bool)> done) override {
+    started << (QStringList{program} + arguments).join(' ');
+    done(start_succeeds);
+  }
+  // Through the own viewer: its title, what it shows, and whether it is read-only, in a fixed
+  // font and with its print button.
+  void ShowText(QWidget*, const QString& title, const QString& text) override {
+    const TextViewer viewer(title, text);
+    const auto* view = viewer.findChild<QPlainTextEdit*>("ViewerText");
+    const bool fixed = view->fontMetrics().horizontalAdvance("iiii") == view->fontMetrics().horizontalAdvance("MMMM");
+    const bool printable = viewer.findChild<QObject*>("ViewerPrint") != nullptr;
+    shown << viewer.windowTitle() << view->toPlainText() << (view->isReadOnly() && fixed && printable ? "ok" : "?");
+  }
+  void Warn(QWidget*, const QString&, const QString& text) override { warnings << text; }
+  void WarnWithDetails(QWidget*, const QString&, const QString& text, const QString& details) override {
+    warnings << text + "\n--\n" + details;
+  }
+  QString chosen_file, text_application;  // empty: a cancel, no application
+  bool start_succeeds = true;
+  QStringList dialogs, started, shown, warnings;
+};
 
-Form1& WindowTest::Open(FileSystem& file_system) {
-  form_.reset();
-  form_ = std::make_unique<Form1>(program_folder_.isEmpty() ? folder_.path() : program_folder_,
-                                  desktop_, file_system);
-  form_->show();
-  form_->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-  Settle();
-  return *form_;
-}
+// Notes whether the busy pointer shows while the engine reads the log.
+class SpyFileSystem : public FileSystem {
+ public:
+  ssize_t Read(int fd, char* buffer, std::size_t size) override {
+    busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    return FileSystem::Read(fd, buffer, size);
+  }
+  bool busy = false;
+};
 
-void WindowTest::WriteFile(const QString& name, const QByteArray& bytes) const {
-  QFile file(PathIn(name));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray WindowTest::ReadFile(const QString& name) const {
-  QFile file(PathIn(name));
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList WindowTest::ListLines() const {
-  const QAbstractItemModel* model = Control<QListView>(QStringLiteral("List1"))->model();
-  QStringList lines;
-  for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
-  return lines;
-}
-
-QString WindowTest::StatusPanel(int number) const {
-  return Control<QStatusBar>(QStringLiteral("StatusBar1"))
-      ->findChild<QLabel*>(QStringLiteral("Panel%1").arg(number))
-      ->text();
-}
-
-void WindowTest::Type(QWidget* field, const QString& text) const {
-  QTest::mouseClick(field, Qt::LeftButton);
-  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(field, Qt::Key_Delete);
-  KeyClicks(field, text);
-}
-
-void WindowTest::KeyClicks(QWidget* field, const QString& text) {
-  for (QChar c : text) {
-    if (c.unicode() < 0x80) {
-      QTest::keyClick(field, c.toLatin1());
-    } else {
-      QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+// Runs a script of cases/: one command a line, "case" starts a case of its own in a new folder.
+// A line indented by two blanks continues the value above it on a new line; values know
+// \r, \n, \s (a blank), \xHH, $DIR (the case's folder), $HOME and $TODAY.
+class WindowTest : public ::testing::Test {
+ protected:
+  void Run(const QString& script) {
+    QFile file(QStringLiteral(PELIKAN_WINDOW_CASES "/%1").arg(script));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << script.toStdString();
+    QList<std::pair<int, QString>> lines;
+    for (int number = 0; const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+      ++number;
+      if (line.startsWith("  ")) lines.last().second += "\n" + line.mid(2);
+      else if (!line.isEmpty() && !line.startsWith('#')) lines.append({number, line});
     }
+    for (const auto& [at, line] : lines) {
+      SCOPED_TRACE(QStringLiteral("%1:%2: %3").arg(script).arg(at).arg(case_).toStdString());
+      Do(line.section(' ', 0, 0), line.section(' ', 1, 1), Expand(line.section(' ', 2)), line.section(' ', 1));
+    }
+    form_.reset();
+  }
+
+  void Do(const QString& command, const QString& target, const QString& value, const QString& rest) {
+    QWidget* widget = form_ ? form_->findChild<QWidget*>(target) : nullptr;
+    if (target == "focus") widget = QApplication::focusWidget();
+    const bool acts = QStringList{"type", "keys", "key", "click", "set"}.contains(command);
+    if (acts && !widget) FAIL() << "no control " << target.toStdString();
+    if (command == "case") {
+      case_ = rest;
+      folder_ = std::make_unique<QTemporaryDir>();
+      desktop_ = FakeDesktop();
+      file_system_.busy = false;
+      program_folder_ = folder_->path();
+      Write("category.pod", "SINGLE-OP 80M LOW CW\r\n\r\nCHECKLOG\r\n");
+      Write("category1.pod", "ROOKIE\r\nYL\r\n");
+    } else if (command == "open") {
+      form_.reset();
+      form_ = std::make_unique<Form1>(program_folder_, desktop_, file_system_);
+      form_->show();
+      form_->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+      Settle();
+    } else if (command == "program") {  // the build folder with its lists, or the staged install
+      program_folder_ = target == "build" ? PELIKAN_PROGRAM_DIR : qEnvironmentVariable("PELIKAN_INSTALLED_BIN");
+      qputenv("XDG_CONFIG_HOME", QFile::encodeName(Path("config")));
+    } else if (command == "write") {  // lines ended by CR LF, in Windows-1250
+      Write(target, QByteArray::fromStdString(ToCp1250(QString(value + "\n").replace("\n", "\r\n"))));
+    } else if (command == "bytes") {  // as they stand, \xHH for byte HH
+      Write(target, value.toLatin1());
+    } else if (command == "contacts") {  // that many distinct contacts
+      QByteArray log;
+      for (int i = 0; i < value.toInt(); ++i) {
+        log += "QSO: 80 CW 09.11.2007 06:01 S5" + QByteArray::number(i) + " 599 599 1995\r\n";
+      }
+      Write(target, log);
+    } else if (command == "remove") {
+      EXPECT_TRUE(QFile::remove(Path(target)));
+    } else if (command == "readonly") {
+      const auto write = value == "no" ? QFile::WriteOwner : QFile::Permissions();
+      QFile::setPermissions(Path(target), QFile::ReadOwner | write);
+    } else if (command == "answer") {  // the file dialog's answer; none is a cancel
+      desktop_.chosen_file = target.isEmpty() ? "" : Path(target);
+    } else if (command == "editor") {  // the desktop entry of the text application; none is none
+      desktop_.text_application = target.isEmpty() ? "" : Path("editor.desktop");
+      desktop_.start_succeeds = target != "fails";
+      Write("editor.desktop", value.toUtf8());
+    } else if (command == "forget") {
+      desktop_.dialogs.clear(), desktop_.started.clear(), desktop_.shown.clear(), desktop_.warnings.clear();
+    } else if (command == "type" || command == "keys") {  // type: clicks in and replaces the text
+      if (command == "type") {
+        QTest::mouseClick(widget, Qt::LeftButton);
+        QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(widget, Qt::Key_Delete);
+      }
+      for (QChar c : value) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    } else if (command == "key") {  // not settled, so that what is queued can be seen
+      QTest::keyClick(widget, QKeySequence(value)[0].key());
+    } else if (command == "click") {
+      QTest::mouseClick(widget, Qt::LeftButton);
+      Settle();
+    } else if (command == "set") {  // by code, not by the user
+      widget->setProperty("text", value);
+    } else if (command == "settle") {
+      Settle();
+    } else if (command == "away") {  // to another window and back
+      QWidget other;
+      other.show();
+      other.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
+      form_->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    } else if (command == "expect") {
+      EXPECT_EQ(Value(target), value);
+    } else if (command == "contains" || command == "lacks") {
+      EXPECT_EQ(Value(target).contains(value), command == "contains") << Value(target).toStdString();
+    } else {
+      ADD_FAILURE() << "no command " << command.toStdString();
+    }
+  }
+
+  // focus, busy (while the log was read, now), files, files:program, items:BOX, shows, or a control's
+  // property as Text1(4).text; or lines: list, file:NAME, dialogs, started, warning, shown, all of them
+  // or with :N or :N..M after them, N counted from the end when negative.
+  QString Value(const QString& what) const {
+    const QString kind = what.section(':', 0, 0), range = what.contains(':') ? what.section(':', -1) : "0..-1";
+    QStringList lines = kind == "dialogs" ? desktop_.dialogs : kind == "started" ? desktop_.started : QStringList();
+    if (kind == "list" || kind == "shows") {
+      for (int row = 0; row < List()->model()->rowCount(); ++row) lines << Row(row).data().toString();
+    } else if (kind == "file") {
+      QFile file(Path(what.section(':', 1, 1)));
+      if (file.open(QIODevice::ReadOnly)) lines = FromCp1250(file.readAll().toStdString()).split("\r\n");
+    } else if (kind == "read") {
+      const CategoryList list = ReadCategoryList(Path(what.section(':', 1)));
+      return list.error + list.entries.join('|');
+    } else if (kind == "items") {
+      const auto* box = form_->findChild<QComboBox*>(what.section(':', 1));
+      for (int i = 0; i < box->count(); ++i) lines << box->itemText(i);
+      return lines.join('|');
+    } else if (kind == "warning" || kind == "shown") {
+      lines = kind == "warning" ? desktop_.warnings : desktop_.shown;
+    }
+    const int first = range.section("..", 0, 0).toInt(), last = range.section("..", -1).toInt();
+    if (kind == "shows") {
+      const QRect seen = List()->viewport()->rect();
+      const auto visible = [&](int row) { return seen.intersects(List()->visualRect(Row(row))); };
+      return QStringLiteral("%1 %2").arg(visible(0) ? "first" : "-", visible(lines.size() - 1) ? "last" : "-");
+    }
+    if (QStringList{"list", "file", "warning", "shown", "dialogs", "started"}.contains(kind)) {
+      const auto at = [&lines](int n) { return n < 0 ? lines.size() + n : n; };
+      return lines.mid(at(first), at(last) - at(first) + 1).join('\n');
+    }
+    if (what == "focus") return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+    const QString now = QApplication::overrideCursor() ? "busy now" : "idle now";
+    if (what == "busy") return QString(file_system_.busy ? "read busy, " : "read idle, ") + now;
+    const QString folder = what == "files" ? folder_->path() : program_folder_;
+    if (kind == "files") return QDir(folder).entryList({"*.cbr"}, QDir::Files).join(' ');
+    const QString name = what.section('.', 0, 0);
+    const QObject* control = name == "Form1" ? form_.get() : form_->findChild<QObject*>(name);
+    const QVariant value = control ? control->property(what.section('.', 1).toLatin1()) : QVariant();
+    if (!value.isValid()) return "no control or property " + what;
+    const QSize size = value.toSize();
+    if (value.typeId() == QMetaType::QSize) return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+    return value.toString();
+  }
+
+  QListView* List() const { return form_->findChild<QListView*>("List1"); }
+  QModelIndex Row(int row) const { return List()->model()->index(row, 0); }
+  QString Path(const QString& name) const { return folder_->filePath(name); }
+  QString Expand(QString text) const {
+    text.replace("$DIR", folder_ ? folder_->path() : "").replace("$HOME", QDir::homePath());
+    text.replace("$TODAY", QDate::currentDate().toString("dd.MM.yy"));
+    for (int at; (at = text.indexOf("\\x")) >= 0;) text.replace(at, 4, QChar(text.mid(at + 2, 2).toInt(nullptr, 16)));
+    for (const auto& [escape, character] : {std::pair{"\\r", "\r"}, {"\\n", "\n"}, {"\\s", " "}}) {
+      text.replace(escape, character);
+    }
+    return text;
+  }
+  void Write(const QString& name, const QByteArray& bytes) const {
+    QDir().mkpath(QFileInfo(Path(name)).absolutePath());
+    QFile file(Path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+  }
+  // Lets queued events run (the Tab of the Enter rule, posted warnings).
+  static void Settle() { for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(); }
+
+  std::unique_ptr<QTemporaryDir> folder_;
+  QString case_, program_folder_;
+  FakeDesktop desktop_;
+  SpyFileSystem file_system_;
+  std::unique_ptr<Form1> form_;
+};
+
+TEST_F(WindowTest, EditingRules) { Run("editing_rules.txt"); }
+TEST_F(WindowTest, Runs) { Run("runs.txt"); }
+TEST_F(WindowTest, Printing) { Run("printing.txt"); }
+TEST_F(WindowTest, CategoryLists) { Run("category_lists.txt"); }
+// Run by install.window against the staged tree.
+TEST_F(WindowTest, Installed) {
+  if (!qEnvironmentVariableIsSet("PELIKAN_INSTALLED_BIN")) GTEST_SKIP() << "no PELIKAN_INSTALLED_BIN";
+  Run("installed.txt");
+}
+
+TEST_F(WindowTest, CaptionsAreWholeAndTheListAndDropDownShowTheirText) {
+  const QString longest = "SINGLE-OP-ASSISTED ALL BANDS HIGH POWER MIXED";
+  Do("case", "", "", "layout");
+  Write("category1.pod", longest.toLatin1());
+  Do("open", "", "", "");
+  EXPECT_FALSE(form_->windowIcon().isNull());
+  for (QLabel* label : form_->findChildren<QLabel*>(QRegularExpression("^Label1"))) {
+    EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+  }
+  EXPECT_EQ(List()->fontMetrics().horizontalAdvance("iiii  "), List()->fontMetrics().horizontalAdvance("MMMM--"));
+  auto* box = form_->findChild<QComboBox*>("Combo1(1)");
+  box->showPopup();
+  EXPECT_GE(box->view()->viewport()->width(), box->view()->fontMetrics().horizontalAdvance(longest));
+  box->hidePopup();
+}
+
+TEST_F(WindowTest, DataPathsKeepAllBesideAPortableCopyAndSplitThemForAnInstalledOne) {
+  Do("case", "", "", "paths");
+  auto path = [this](const char* relative) { return QDir::cleanPath(Path(relative)); };
+  for (const char* name : {"copy/category.pod", "config/category1.pod", "usr/bin/category1.pod"}) Write(name, "");
+  // A list missing beside a portable copy is looked for there, not in the user's folder;
+  // the overlay list alone beside the program makes no portable copy.
+  const DataPaths portable(path("copy"), path("config")), installed(path("usr/bin"), path("config"));
+  EXPECT_TRUE(portable.portable() && !installed.portable());
+  const std::pair<QString, const char*> rows[] = {
+      {portable.ListPath("category1.pod"), "copy/category1.pod"},
+      {portable.OutputFolder(path("logs/contest.log")), "copy"},
+      {installed.ListPath("category.pod"), "usr/share/pelikan/category.pod"},
+      {installed.ListPath("category1.pod"), "config/category1.pod"},
+      {DataPaths(path("usr/bin"), {}).ListPath("category1.pod"), "usr/share/pelikan/category1.pod"},
+      {installed.OutputFolder(path("logs/contest.log")), "logs"},
+  };
+  for (const auto& [found, expected] : rows) EXPECT_EQ(found.toStdString(), path(expected).toStdString());
+}
+
+TEST(TextCodec, EveryByteAsTheSystemConverterReadsItAndCharactersTheCodePageLacks) {
+  std::string all;
+  for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
+  EXPECT_EQ(FromCp1250(all), QStringDecoder("windows-1250").decode(QByteArray::fromStdString(all)));
+  EXPECT_EQ(ToCp1250(FromCp1250(all)), all);
+  EXPECT_EQ(ToCp1250(u"Bo\u017Eo \u20AC \u65E5\U0001F600."), "Bo\x9eo \x80 ??.") << "one ? per character";
+  EXPECT_EQ(ToCp1250(u"S5\u200B9\uFEFF"), "S59") << "invisible formatting characters are left out";
+  EXPECT_EQ(ToCp1250(u"\u200B\u001A\u65E5"), "\x1a?") << "a real U+001A after one left out";
+  EXPECT_EQ(ToCp1250(QString(QChar(0xD800)) + "a"), "?a") << "a lone surrogate";
+}
+
+TEST(SystemReason, CommonReasonsInSlovenianOthersAsTheSystemSaysThem) {
+  const auto words = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+  EXPECT_EQ(SystemReason(ENOSPC, "whatever"), "na disku ni več prostora");
+  EXPECT_EQ(SystemReason(0, words(EROFS)), "datotečni sistem je samo za branje");
+  EXPECT_EQ(SystemReason(0, words(ENAMETOOLONG)), "ime datoteke je predolgo");
+  EXPECT_EQ(SystemReason(ESTALE, words(ESTALE)), words(ESTALE));
+}
+
+TEST(SystemDesktop, StartReportsWhetherTheProgramRanAndSucceeded) {
+  QObject context;
+  for (const auto& [program, succeeded] : {std::pair{"true", true}, {"false", false}, {"/nonexistent/gio", false}}) {
+    QList<bool> answers;
+    SystemDesktop().Start(program, {}, &context, [&](bool ok) { answers << ok; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !answers.isEmpty(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(answers, QList<bool>{succeeded}) << program;
   }
 }
 
-void WindowTest::FillRequired() const {
-  Type(Text1(2), QStringLiteral("1990"));
-  Type(Combo1(0), QStringLiteral("SINGLE-OP 80M LOW CW"));
-  Type(Text1(6), QStringLiteral("Janez"));
-  Type(Text1(7), QStringLiteral("Pot 1"));
-  Type(Text1(8), QStringLiteral("1000 Ljubljana"));
-}
 
-void WindowTest::Settle() {
-  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
+}  // namespace
 }  // namespace pelikan
 
 int main(int argc, char** argv) {
