@@ -29,6 +29,9 @@ TEST(RulesTest, SplitFields) {
       {std::string("x\vy\0z", 5), std::string("x\vy\0z|", 6)},  // only tabs count as blanks
       // An apostrophe beside a blank, another one or an end of the line leaves an empty field.
       {"a' b''c", "a||b||c|"}, {"'a'", "|a||"}, {"  'a  '  ", "|a|||"},
+      // Longer than the 16 bytes looked at together, with runs across their border.
+      {"QSO: 80 CW 2007-03\t \t'04 0601  S57BBB ''599 599   1990 x'",
+       "QSO:|80|CW|2007-03||04|0601|S57BBB|||599|599|1990|x||"},
   };
   for (const auto& [line, fields] : rows) {
     std::vector<std::string_view> split = {"left", "over"};
