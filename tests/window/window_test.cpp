@@ -215,6 +215,9 @@ class WindowTest : public ::testing::Test {
     if (!value.isValid()) return "no control or property " + what;
     const QSize size = value.toSize();
     if (value.typeId() == QMetaType::QSize) return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+    if (const QRect r = value.toRect(); value.typeId() == QMetaType::QRect) {
+      return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
     return value.toString();
   }
 
@@ -265,6 +268,10 @@ TEST_F(WindowTest, CaptionsAreWholeAndTheListAndDropDownShowTheirText) {
     EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
   }
   EXPECT_EQ(List()->fontMetrics().horizontalAdvance("iiii  "), List()->fontMetrics().horizontalAdvance("MMMM--"));
+  // The frame's own border, in the palette's colour for lines.
+  auto* frame = form_->findChild<QWidget*>("Frame1");
+  EXPECT_EQ(frame->grab().toImage().pixel(frame->width() / 2, frame->height() - 1),
+            frame->palette().color(QPalette::Mid).rgb());
   auto* box = form_->findChild<QComboBox*>("Combo1(1)");
   box->showPopup();
   EXPECT_GE(box->view()->viewport()->width(), box->view()->fontMetrics().horizontalAdvance(longest));
@@ -307,6 +314,25 @@ TEST(SystemReason, CommonReasonsInSlovenianOthersAsTheSystemSaysThem) {
   EXPECT_EQ(SystemReason(0, words(EROFS)), "datotečni sistem je samo za branje");
   EXPECT_EQ(SystemReason(0, words(ENAMETOOLONG)), "ime datoteke je predolgo");
   EXPECT_EQ(SystemReason(ESTALE, words(ESTALE)), words(ESTALE));
+}
+
+TEST(SystemDesktop, DefaultTextApplicationOnlyFromAQueryThatSucceeded) {
+  QTemporaryDir home;
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", QFile::encodeName(home.path()) + ":" + path);
+  qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+  QDir(home.path()).mkpath("applications");
+  QFile(home.filePath("applications/viewer.desktop")).open(QIODevice::WriteOnly);
+  for (const auto& [script, found] : {std::pair{"echo viewer.desktop", true}, {"echo viewer.desktop; exit 1", false}}) {
+    QFile xdg_mime(home.filePath("xdg-mime"));
+    ASSERT_TRUE(xdg_mime.open(QIODevice::WriteOnly) && xdg_mime.write(QByteArray("#!/bin/sh\n") + script) > 0);
+    xdg_mime.close();
+    xdg_mime.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(SystemDesktop().DefaultTextApplication(), found ? home.filePath("applications/viewer.desktop") : "")
+        << script;
+  }
+  qputenv("PATH", path);
+  qunsetenv("XDG_DATA_HOME");
 }
 
 TEST(SystemDesktop, StartReportsWhetherTheProgramRanAndSucceeded) {
