@@ -85,6 +85,7 @@ TEST(RulesTest, Utf8LogAsCp1250) {
       {"\xC0\xAF x \xC4\x8D", std::nullopt},                       // overlong slash
       {"\xED\xA0\x80 \xC4\x8D", std::nullopt},                     // surrogate
       {"\xC4\x8D \xC4", std::nullopt},                             // cut short
+      {"\xC4\x8D \x80", std::nullopt},                             // a stray continuation byte
       {"\xF4\x90\x80\x80 \xC4\x8D", std::nullopt},                 // beyond U+10FFFF
       // Windows-1250 text: a letter before a blank or an ASCII letter is never UTF-8.
       {"SOAPBOX: Prvi\xE8 iz \xC8rnomlja, na strehi \x9Aole v \x8E\x9E" "emberku\r\n", std::nullopt},
@@ -113,7 +114,7 @@ TEST(RulesTest, CabrilloFileName) {
       {std::string("a\0b", 3), "a_b.cbr"}, {"S5\tA\x7f\x1b", "S5_A__.cbr"},
       {"S5\xc2\x85X\xc2\xa0", "S5_X\xc2\xa0.cbr"},                 // NEL is a control, NBSP is not
       {"S5\xc2" "A", "S5\xc2" "A.cbr"},  {"S5\xc4\x8c", "S5\xc4\x8c.cbr"},
-      {"", ""},  {"    ", ""},  {".", ""},  {" .. ", ""},  {"...", ""},  {".S5", ".S5.cbr"},
+      {"", ""},  {"    ", ""},  {".", ""},  {" .. ", ""},  {"...", ""},  {".S5", ".S5.cbr"},  {"/S5", "_S5.cbr"},
   };
   for (const auto& [callsign, name] : rows) EXPECT_EQ(CabrilloFileName(callsign).value_or(""), name) << callsign;
 }

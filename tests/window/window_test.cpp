@@ -335,6 +335,16 @@ TEST(SystemDesktop, DefaultTextApplicationOnlyFromAQueryThatSucceeded) {
   qunsetenv("XDG_DATA_HOME");
 }
 
+TEST(SystemDesktop, ShowTextOpensTheOwnViewer) {
+  SystemDesktop().ShowText(nullptr, "S5.cbr", "QSO:");
+  QWidget* viewer = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && widget->windowTitle() == "S5.cbr") viewer = widget;
+  }
+  EXPECT_NE(viewer, nullptr);
+  delete viewer;
+}
+
 TEST(SystemDesktop, StartReportsWhetherTheProgramRanAndSucceeded) {
   QObject context;
   for (const auto& [program, succeeded] : {std::pair{"true", true}, {"false", false}, {"/nonexistent/gio", false}}) {
