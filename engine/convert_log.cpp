@@ -65,7 +65,8 @@ class Conversion {
     OutputText.reserve(OutputText.size() + 2 * log_size);
     result_.result_list.Reserve(log_size / 40, 2 * log_size);
     // The calls likewise, so that the largest registers are not rehashed
-    // as they grow; most contact lines are longer than 64 bytes.
+    // as they grow: a contact line takes some 40 to 80 bytes and the two
+    // modes share the log, so a sixty-fourth of it for each is about right.
     registers_.CwCalls.Reserve(log_size / 64);
     registers_.PhCalls.Reserve(log_size / 64);
   }
