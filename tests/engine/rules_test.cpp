@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "contest/editing_rules.h"
 #include "engine/convert_log.h"
 #include "engine/log_text.h"
@@ -93,6 +95,23 @@ TEST(RulesTest, Utf8LogAsCp1250) {
       {"QSO: 80 CW 4.3.2007 06:01 S57BBB 599 599 1990 ; \x8A" "ilih \xE8" "etrtek\r\n", std::nullopt},
   };
   for (const auto& [log, cp1250] : rows) EXPECT_EQ(Utf8LogAsCp1250(log), cp1250) << log;
+}
+
+// The first byte beyond ASCII at every place of texts up to 40 bytes, from
+// three starting places: in a 16-byte block, in the words after it and in
+// the last bytes. Each text has memory of its own size, so that the
+// sanitizer build sees any read past its end.
+TEST(RulesTest, SkipAscii) {
+  for (std::size_t size = 0; size <= 40; ++size) {
+    for (std::size_t high = 0; high <= size; ++high) {  // at `size`: none
+      std::vector<char> text(size, 'a');
+      if (high < size) text[high] = '\xC4';
+      for (const std::size_t from : {0, 1, 17}) {
+        if (from > size) continue;
+        EXPECT_EQ(SkipAscii({text.data(), size}, from), high >= from ? high : size) << size << " " << high;
+      }
+    }
+  }
 }
 
 TEST(RulesTest, FieldTexts) {
