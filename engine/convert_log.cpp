@@ -295,8 +295,9 @@ class LineWriter {
   }
   // Nearly every piece is a few bytes long, and a call to memcpy for each
   // cost more than the copies: up to 16 bytes are moved inline, as two
-  // overlapping moves of a fixed size. An empty piece may have no data at
-  // all, and is not touched.
+  // overlapping moves of a fixed size, or for up to three as the first,
+  // middle and last byte. An empty piece may have no data at all, and is
+  // not touched.
   static void CopyPiece(char* to, const char* from, std::size_t size) {
     if (size > 16) {
       std::memcpy(to, from, size);
