@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "engine/convert_log.h"
-#include "engine/huge_pages.h"
+#include "process/huge_pages.h"
 #include "window/desktop.h"
 #include "window/form1.h"
 

@@ -7,7 +7,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "engine/huge_pages.h"
+#include "process/huge_pages.h"
 #include "window/form1.h"
 
 int main(int argc, char* argv[]) {

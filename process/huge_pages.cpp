@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/huge_pages.h"
+#include "process/huge_pages.h"
 
 #include <malloc.h>
 #include <sys/mman.h>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef PELIKAN_ENGINE_HUGE_PAGES_H_
-#define PELIKAN_ENGINE_HUGE_PAGES_H_
+#ifndef PELIKAN_PROCESS_HUGE_PAGES_H_
+#define PELIKAN_PROCESS_HUGE_PAGES_H_
 
 namespace pelikan {
 
@@ -12,4 +12,4 @@ void PreferHugePagesForHeap();
 
 }  // namespace pelikan
 
-#endif  // PELIKAN_ENGINE_HUGE_PAGES_H_
+#endif  // PELIKAN_PROCESS_HUGE_PAGES_H_
