@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "engine/log_text.h"
-#include "engine/utf8_log.h"
+#include "engine/cp1250.h"
 #include "window/system_reason.h"
 #include "window/text_codec.h"
 
@@ -32,10 +32,7 @@ CategoryList ReadCategoryList(const QString& path) {
   CategoryList list;
   // The log's own line splitter, so that both kinds of file end their lines
   // by the same rule.
-  LineSplitter splitter;
-  auto add = [&list](std::string_view line) { list.entries << FromCp1250(line); };
-  splitter.Feed(text, add);
-  splitter.Finish(add);
+  ForEachLine(text, [&list](std::string_view line) { list.entries << FromCp1250(line); });
   return list;
 }
 

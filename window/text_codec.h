@@ -10,14 +10,9 @@
 
 namespace pelikan {
 
-// The engine works in Windows-1250 bytes; the front ends in QString. These
-// convert at that border. They are cheap enough to call once per line of a
-// result list: the code page is read from the system's converter once, at
-// first use, and kept for the process.
-
-// Every character that Windows-1250 lacks becomes "?", except the invisible
-// formatting characters (zero-width space, byte-order mark and the like),
-// which the system's converter leaves out.
+// The engine's Windows-1250 codec for QString, the window's text: the same
+// rule as every other path (engine/cp1250.h). Cheap enough for every line a
+// view shows.
 std::string ToCp1250(QStringView text);
 QString FromCp1250(std::string_view bytes);
 

@@ -18,7 +18,7 @@
 #include <random>
 
 #include "engine/convert_log.h"
-#include "engine/utf8_log.h"
+#include "engine/cp1250.h"
 
 namespace {
 
