@@ -4,14 +4,17 @@
 // What looks like a contact and which QSO pieces are faulty show in the
 // warnings of the golden cases.
 
+#include <iconv.h>
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "contest/editing_rules.h"
+#include "contest/fields.h"
 #include "engine/convert_log.h"
+#include "engine/cp1250.h"
 #include "engine/log_text.h"
-#include "engine/utf8_log.h"
 
 namespace pelikan {
 namespace {
@@ -56,21 +59,17 @@ TEST(RulesTest, RecognizeDate) {
   for (const auto& [text, date] : rows) EXPECT_EQ(RecognizeDate(text).value_or(""), date) << text;
 }
 
-TEST(RulesTest, LineSplitter) {
-  const std::pair<std::vector<std::string_view>, const char*> rows[] = {
-      {{"a\r\nb\r\n"}, "a|b|"},   {{"a\rb\r"}, "a|b|"},       {{"a\nb\n"}, "a|b|"},
-      {{"a\r\nb\rc\nd"}, "a|b|c|d|"}, {{"a\n\rb"}, "a||b|"},  // LF CR is two line ends
-      {{"a\r\n\r\nb"}, "a||b|"},  {{""}, ""},                 {{"\r\n"}, "|"},
-      {{"ab\r", "\ncd"}, "ab|cd|"}, {{"ab\r", "cd"}, "ab|cd|"}, {{"ab\r", "", "\ncd"}, "ab|cd|"},
-      {{"a", "b", "c\n", "d"}, "abc|d|"}, {{"abc\r"}, "abc|"}, {{"\x9a\xe8\r\n"}, "\x9a\xe8|"},
+TEST(RulesTest, ForEachLine) {
+  const std::pair<std::string_view, const char*> rows[] = {
+      {"a\r\nb\r\n", "a|b|"},   {"a\rb\r", "a|b|"},         {"a\nb\n", "a|b|"},
+      {"a\r\nb\rc\nd", "a|b|c|d|"}, {"a\n\rb", "a||b|"},  // LF CR is two line ends
+      {"a\r\n\r\nb", "a||b|"},  {"", ""},                   {"\r\n", "|"},
+      {"abc\r", "abc|"},          {"\x9a\xe8\r\n", "\x9a\xe8|"},
   };
-  for (const auto& [chunks, lines] : rows) {
-    std::vector<std::string> split;
-    LineSplitter splitter;
-    auto on_line = [&split](std::string_view line) { split.emplace_back(line); };
-    for (std::string_view chunk : chunks) splitter.Feed(chunk, on_line);
-    splitter.Finish(on_line);
-    EXPECT_EQ(Joined(split), lines) << Joined(chunks);
+  for (const auto& [text, lines] : rows) {
+    std::vector<std::string_view> split;
+    ForEachLine(text, [&split](std::string_view line) { split.push_back(line); });
+    EXPECT_EQ(Joined(split), lines) << text;
   }
 }
 
@@ -95,6 +94,57 @@ TEST(RulesTest, Utf8LogAsCp1250) {
       {"QSO: 80 CW 4.3.2007 06:01 S57BBB 599 599 1990 ; \x8A" "ilih \xE8" "etrtek\r\n", std::nullopt},
   };
   for (const auto& [log, cp1250] : rows) EXPECT_EQ(Utf8LogAsCp1250(log), cp1250) << log;
+}
+
+// What the C library's converter makes of `text`; nothing when it fails.
+std::optional<std::string> Iconv(const char* to, const char* from, std::string text) {
+  const iconv_t converter = iconv_open(to, from);
+  std::string out(4 * text.size() + 4, '\0');
+  char* in = text.data();
+  char* at = out.data();
+  std::size_t in_left = text.size(), out_left = out.size();
+  const bool ok = iconv(converter, &in, &in_left, &at, &out_left) != static_cast<std::size_t>(-1);
+  iconv_close(converter);
+  if (!ok) return std::nullopt;
+  out.resize(out.size() - out_left);
+  return out;
+}
+
+// The code page table against glibc's: every byte one way, every character
+// of the Basic Multilingual Plane the other. glibc leaves five bytes
+// undefined, which the table reads as the C1 controls of their value; a
+// character the code page lacks becomes "?", or nothing when it is
+// invisible.
+TEST(RulesTest, Cp1250AgainstTheCLibrary) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string one(1, static_cast<char>(byte));
+    const std::optional<std::string> unicode = Iconv("UTF-8", "CP1250", one);
+    const std::string c1 = {static_cast<char>(0xC2), static_cast<char>(byte)};
+    EXPECT_EQ(Cp1250AsUtf8(one), unicode.value_or(c1)) << byte;
+    EXPECT_EQ(Utf8AsCp1250(Cp1250AsUtf8(one)), one) << byte;
+  }
+  int invisible = 0;
+  for (char32_t code = 1; code < 0x10000; ++code) {
+    if (code >= 0xD800 && code < 0xE000) continue;
+    const std::string utf8 = *Iconv("UTF-8", "UTF-32LE", std::string(reinterpret_cast<const char*>(&code), 4));
+    const std::string ours = Utf8AsCp1250(utf8).value_or("invalid");
+    const std::optional<std::string> theirs = Iconv("CP1250", "UTF-8", utf8);
+    const bool undefined_byte = code >= 0x80 && code < 0xA0 && !Iconv("UTF-8", "CP1250", std::string(1, char(code)));
+    if (theirs || undefined_byte) {
+      EXPECT_EQ(ours, theirs.value_or(std::string(1, static_cast<char>(code)))) << static_cast<unsigned>(code);
+    } else {
+      EXPECT_TRUE(ours == "?" || ours.empty()) << static_cast<unsigned>(code);
+      invisible += ours.empty();
+    }
+  }
+  EXPECT_EQ(invisible, 65) << "the plane's default ignorable characters but the soft hyphen";
+  const std::pair<std::string_view, std::string_view> rows[] = {
+      {"Bo\u017Eo \u20AC \u65E5\U0001F600.", "Bo\x9eo \x80 ??."},  // one ? per character
+      {"S5\u200B9\uFEFF\U000E0041", "S59"},  // zero-width space, byte order mark, a tag
+      {"\u200B\u001A\u00AD", "\x1a\xad"},  // the soft hyphen is in the code page
+  };
+  for (const auto& [utf8, cp1250] : rows) EXPECT_EQ(Utf8AsCp1250(utf8), cp1250) << utf8;
+  EXPECT_EQ(Utf8AsCp1250("S5\xC4"), std::nullopt) << "cut short";
 }
 
 // The first byte beyond ASCII at every place of texts up to 40 bytes, from
@@ -123,7 +173,7 @@ TEST(RulesTest, FieldTexts) {
       {0, "s57x/p", "S57X/P"}, {5, "s51a,s52b", "S51A,S52B"}, {6, "Janez", "Janez"}, {10, "lp", "lp"},
       {3, "ab", "AB"}, {4, "ab", ""}, {4, "s", "S"}, {4, "s59dgo", "S59DGO"},  // only the club loses two characters
   };
-  for (const auto& [index, typed, left] : rows) EXPECT_EQ(TextAfterLeaving(index, typed), left) << typed;
+  for (const auto& [index, typed, left] : rows) EXPECT_EQ(TextAfterLeaving(Text1Field(index), typed), left) << typed;
   EXPECT_TRUE(ClubTakesPresetOnEntry(0) && ClubTakesPresetOnEntry(2) && !ClubTakesPresetOnEntry(3));
 }
 
