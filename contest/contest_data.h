@@ -7,21 +7,24 @@
 namespace pelikan {
 
 // The thirteen contest data fields as the user left them, as Windows-1250
-// bytes. The start texts are those of a fresh window.
+// bytes. contest/fields.h tells what each one is.
 struct ContestData {
-  std::string Callsign = "S5";                     // Text1(0)
-  std::string ContestName = "KV prvenstvo ZRS";    // Text1(1)
-  std::string LicenceYear;                         // Text1(2)
-  std::string Category;                            // Combo1(0)
-  std::string CategoryOverlay;                     // Combo1(1)
-  std::string Team;                                // Text1(3)
-  std::string Club;                                // Text1(4)
-  std::string Operators;                           // Text1(5)
-  std::string EntrantName;                         // Text1(6)
-  std::string Street;                              // Text1(7)
-  std::string PostalCodeAndPlace;                  // Text1(8)
-  std::string AddressExtra;                        // Text1(9)
-  std::string Soapbox;                             // Text1(10)
+  // The start texts of a fresh window.
+  ContestData();
+
+  std::string Callsign;            // Text1(0)
+  std::string ContestName;         // Text1(1)
+  std::string LicenceYear;         // Text1(2)
+  std::string Category;            // Combo1(0)
+  std::string CategoryOverlay;     // Combo1(1)
+  std::string Team;                // Text1(3)
+  std::string Club;                // Text1(4)
+  std::string Operators;           // Text1(5)
+  std::string EntrantName;         // Text1(6)
+  std::string Street;              // Text1(7)
+  std::string PostalCodeAndPlace;  // Text1(8)
+  std::string AddressExtra;        // Text1(9)
+  std::string Soapbox;             // Text1(10)
 
   bool operator==(const ContestData&) const = default;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contest/editing_rules.h"
 
+#include <algorithm>
+
 namespace pelikan {
 
 char ToUpperCp1250(char c) {
@@ -30,9 +32,15 @@ std::string ToUpperCp1250(std::string_view text) {
   return upper;
 }
 
-std::string TextAfterLeaving(int text1_index, std::string_view text) {
-  if (text1_index == kClubIndex && ClubIsEmptiedOnLeaving(text.size())) return {};
-  return IsUpperCasedOnLeaving(text1_index) ? ToUpperCp1250(text) : std::string(text);
+std::string TextAfterLeaving(const ContestField& field, std::string_view text) {
+  if (!field.list && field.index == kClubIndex && ClubIsEmptiedOnLeaving(text.size())) return {};
+  return field.upper_cased ? ToUpperCp1250(text) : std::string(text);
+}
+
+bool RequiredTextsFilled(const ContestData& data) {
+  return std::all_of(kContestFields.begin(), kContestFields.end(), [&data](const ContestField& field) {
+    return field.list || !field.required || !(data.*field.value).empty();
+  });
 }
 
 }  // namespace pelikan

@@ -6,13 +6,9 @@
 #include <string_view>
 
 #include "contest/contest_data.h"
+#include "contest/fields.h"
 
 namespace pelikan {
-
-// Indexes of the Text1 control array.
-inline constexpr int kCallsignIndex = 0;
-inline constexpr int kClubIndex = 4;
-inline constexpr int kText1Count = 11;
 
 // What the club field shows when it is entered with at most two characters.
 inline constexpr std::string_view kClubPreset = "S5";
@@ -22,12 +18,6 @@ inline constexpr std::string_view kClubPreset = "S5";
 // capital there (sharp s, y with diaeresis) and every other byte stay.
 char ToUpperCp1250(char c);
 std::string ToUpperCp1250(std::string_view text);
-
-// Fields 0 to 5 of Text1 (callsign to operators) are upper-cased when they
-// lose the focus; name, address lines and soapbox keep their case.
-constexpr bool IsUpperCasedOnLeaving(int text1_index) {
-  return text1_index >= 0 && text1_index < 6;
-}
 
 // Entering the club field while it holds at most two characters replaces
 // its text by kClubPreset.
@@ -41,15 +31,17 @@ constexpr bool ClubIsEmptiedOnLeaving(std::size_t club_length) {
   return club_length == 2;
 }
 
-// The text that a field holds once the user has typed `text` into Text1 field
-// `text1_index` and left it: upper-cased for fields 0 to 5, and for the club
-// field empty when it is exactly two characters long. This is how the
-// headless converter takes a value given on its command line.
-std::string TextAfterLeaving(int text1_index, std::string_view text);
+// The text `field` holds once the user has typed `text` into it and left
+// it: upper-cased where the field is, and for the club field empty when it
+// is exactly two characters long. This is how the headless converter and
+// the browser take a value.
+std::string TextAfterLeaving(const ContestField& field, std::string_view text);
 
-// Half of the readiness rule; each front end names its own required texts,
-// which count as filled at any length above zero (blanks included).
+// The readiness rule of the make button, in its two halves: a category is
+// chosen, and every required text field holds a text of at least one
+// character (blanks count; nothing is trimmed).
 constexpr bool CategoryChosen(std::string_view category) { return !category.empty(); }
+bool RequiredTextsFilled(const ContestData& data);
 
 }  // namespace pelikan
 
