@@ -68,7 +68,10 @@ struct ConversionResult {
   // many more there were. They never change anything above.
   std::vector<LogNote> notes;
   int notes_not_kept = 0;
-  // The warnings among them, those not kept included.
+  // The file was written, but its folder could not be synced: a power cut
+  // may still bring back the old file. An errno value, 0 when all went well.
+  int folder_sync_error = 0;
+  // The warnings among the notes, those not kept included.
   int WarningCount() const;
 
   std::optional<ConversionFailure> failure;

@@ -18,6 +18,14 @@ int FileSystem::OpenForReading(const std::filesystem::path& path) {
 
 int FileSystem::Status(int fd, struct stat& info) { return ::fstat(fd, &info); }
 
+int FileSystem::PathStatus(const std::filesystem::path& path, struct stat& info) {
+  return ::stat(path.c_str(), &info);
+}
+
+int FileSystem::MayWrite(const std::filesystem::path& path) {
+  return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS);
+}
+
 ssize_t FileSystem::Read(int fd, char* buffer, std::size_t size) {
   ssize_t n;
   do {
@@ -104,103 +112,144 @@ std::string TemporaryName(const std::filesystem::path& folder, const std::string
   return (folder / ("." + name + "." + std::string(suffix + 10, 6))).string();
 }
 
+// The temporary file of one write: whatever ends the write early, an error
+// or an exception, takes it with it.
+class PendingFile {
+ public:
+  explicit PendingFile(FileSystem& fs) : fs_(fs) {}
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
+  ~PendingFile() {
+    named_temporary.store(nullptr);
+    if (fd_ >= 0) fs_.Close(fd_);
+    if (!name_.empty()) fs_.Remove(name_);
+  }
+
+  // Opens the file: without a name where the file system can do that, else
+  // under a name from `name_template`. Returns 0 or an errno value.
+  int Create(const std::filesystem::path& folder, const std::string& name_template);
+  bool unnamed() const { return name_.empty(); }
+  // Writes all of `pieces`; returns 0 or an errno value.
+  int Write(std::span<const std::string_view> pieces);
+  // Gives an unnamed file a free name beside the target; returns 0 or an
+  // errno value.
+  int Name(const std::filesystem::path& folder, const std::string& target_name);
+  // Closes the file and renames it over `target`; returns 0 or an errno
+  // value. From here on it is the target.
+  int CloseAndRename(const std::filesystem::path& target);
+  int fd() const { return fd_; }
+
+ private:
+  void Publish(std::string name) {
+    named_temporary.store(nullptr);
+    name_ = std::move(name);
+    // Published before it exists, so that no instant of its life is missed.
+    named_temporary.store(name_.empty() ? nullptr : name_.c_str());
+  }
+
+  FileSystem& fs_;
+  int fd_ = -1;
+  std::string name_;
+};
+
+int PendingFile::Create(const std::filesystem::path& folder, const std::string& name_template) {
+  fd_ = fs_.CreateUnnamed(folder);
+  if (fd_ >= 0) return 0;
+  if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
+  // vfat and some network file systems: a named file from the start.
+  std::string name = name_template;
+  const int fd = fs_.CreateUnique(name);
+  if (fd < 0) return errno;
+  fd_ = fd;
+  Publish(std::move(name));
+  return 0;
+}
+
+int PendingFile::Write(std::span<const std::string_view> pieces) {
+  for (std::string_view piece : pieces) {
+    while (!piece.empty()) {
+      const ssize_t written = fs_.Write(fd_, piece.data(), piece.size());
+      if (written < 0) return errno;
+      if (written == 0) return ENOSPC;
+      piece.remove_prefix(static_cast<std::size_t>(written));
+    }
+  }
+  return 0;
+}
+
+int PendingFile::Name(const std::filesystem::path& folder, const std::string& target_name) {
+  // rename(2) is the only call that replaces a name at once, and it needs a
+  // name to move: the finished file gets one for that instant.
+  for (int attempt = 0;; ++attempt) {
+    Publish(TemporaryName(folder, target_name, attempt));
+    if (fs_.Link(fd_, name_) == 0) return 0;
+    const int error = errno;
+    Publish({});
+    if (error != EEXIST || attempt == 15) return error;
+  }
+}
+
+int PendingFile::CloseAndRename(const std::filesystem::path& target) {
+  if (fs_.Close(std::exchange(fd_, -1)) != 0) return errno;
+  if (fs_.Rename(name_, target) != 0) return errno;
+  Publish({});
+  return 0;
+}
+
+// Whether `target` may be replaced, and the mode the new file takes: that
+// of the file it replaces, else that of a new file. Returns 0 or an errno
+// value.
+int CheckTarget(FileSystem& fs, const std::filesystem::path& target, mode_t& mode, bool& replacing) {
+  mode = fs.NewFileMode();
+  replacing = false;
+  struct stat existing {};
+  if (fs.PathStatus(target, existing) != 0) return 0;
+  if (S_ISDIR(existing.st_mode)) return EISDIR;
+  // A device or FIFO by that name is no earlier Cabrillo file.
+  if (!S_ISREG(existing.st_mode)) return EEXIST;
+  // Root may write anything; a file marked read-only is still the user's
+  // word that it must not change. Anyone else must also be allowed to write
+  // it, not merely to write the folder.
+  if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return EACCES;
+  if (fs.MayWrite(target) != 0) return errno;
+  mode = existing.st_mode & (07777 & ~(S_ISUID | S_ISGID));
+  replacing = true;
+  return 0;
+}
+
 }  // namespace
+
+mode_t FileSystem::NewFileMode() { return 0666 & ~kStartUmask; }
 
 void RemoveNamedTemporaryFile() noexcept {
   if (const char* name = named_temporary.exchange(nullptr)) ::unlink(name);
 }
 
-int WriteFileAtomically(FileSystem& fs, const std::filesystem::path& target,
-                        std::span<const std::string_view> pieces) {
+AtomicWrite WriteFileAtomically(FileSystem& fs, const std::filesystem::path& target,
+                                std::span<const std::string_view> pieces) {
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   // Named after the target, cut short so that a target name that just fits
   // the file system's limit still gets a temporary name.
   const std::string name = target.filename().string().substr(0, 200);
 
-  // The mode a new file gets from open(2) with 0666.
-  mode_t mode = 0666 & ~kStartUmask;
+  mode_t mode = 0;
   bool replacing = false;
-  struct stat existing {};
-  if (::stat(target.c_str(), &existing) == 0) {
-    if (S_ISDIR(existing.st_mode)) return EISDIR;
-    // A device or FIFO by that name is no earlier Cabrillo file.
-    if (!S_ISREG(existing.st_mode)) return EEXIST;
-    // Root may write anything; a file marked read-only is still the user's
-    // word that it must not change. Anyone else must also be allowed to
-    // write it, not merely to write the folder.
-    if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return EACCES;
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno;
-    mode = existing.st_mode & (07777 & ~(S_ISUID | S_ISGID));
-    replacing = true;
-  }
-
-  // Whatever ends the write early, an error or an exception, takes the
-  // temporary file with it.
-  struct Pending {
-    FileSystem& fs;
-    int fd = -1;
-    std::string temporary;
-    explicit Pending(FileSystem& file_system) : fs(file_system) {}
-    Pending(const Pending&) = delete;
-    Pending& operator=(const Pending&) = delete;
-    ~Pending() {
-      named_temporary.store(nullptr);
-      if (fd >= 0) fs.Close(fd);
-      if (!temporary.empty()) fs.Remove(temporary);
-    }
-  } pending(fs);
-
-  bool unnamed = true;
-  pending.fd = fs.CreateUnnamed(folder);
-  if (pending.fd < 0) {
-    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
-    // vfat and some network file systems: a named file from the start.
-    unnamed = false;
-    std::string name_template = (folder / ("." + name + ".XXXXXX")).string();
-    const int fd = fs.CreateUnique(name_template);
-    if (fd < 0) return errno;
-    pending.fd = fd;
-    pending.temporary = std::move(name_template);
-    named_temporary.store(pending.temporary.c_str());
-  }
-
-  for (std::string_view piece : pieces) {
-    while (!piece.empty()) {
-      const ssize_t written = fs.Write(pending.fd, piece.data(), piece.size());
-      if (written < 0) return errno;
-      if (written == 0) return ENOSPC;
-      piece.remove_prefix(static_cast<std::size_t>(written));
-    }
-  }
+  if (const int error = CheckTarget(fs, target, mode, replacing)) return {error};
+  PendingFile file(fs);
+  if (const int error = file.Create(folder, (folder / ("." + name + ".XXXXXX")).string())) return {error};
+  if (const int error = file.Write(pieces)) return {error};
   // An unnamed file has its umask'd mode already; a mkstemp(3) file is 0600.
-  if ((replacing || !unnamed) && fs.SetMode(pending.fd, mode) != 0) return errno;
-  if (fs.Sync(pending.fd) != 0) return errno;
-  if (unnamed) {
-    // rename(2) is the only call that replaces a name at once, and it needs
-    // a name to move: the finished file gets one for that instant.
-    for (int attempt = 0;; ++attempt) {
-      std::string candidate = TemporaryName(folder, name, attempt);
-      named_temporary.store(nullptr);
-      pending.temporary = std::move(candidate);
-      // Published before it exists, so that no instant of its life is missed.
-      named_temporary.store(pending.temporary.c_str());
-      if (fs.Link(pending.fd, pending.temporary) == 0) break;
-      const int error = errno;
-      named_temporary.store(nullptr);
-      pending.temporary.clear();
-      if (error != EEXIST || attempt == 15) return error;
-    }
+  if ((replacing || !file.unnamed()) && fs.SetMode(file.fd(), mode) != 0) return {errno};
+  if (fs.Sync(file.fd()) != 0) return {errno};
+  if (file.unnamed()) {
+    if (const int error = file.Name(folder, name)) return {error};
   }
-  const int fd = std::exchange(pending.fd, -1);
-  if (fs.Close(fd) != 0) return errno;
-  if (fs.Rename(pending.temporary, target) != 0) return errno;
-  named_temporary.store(nullptr);
-  pending.temporary.clear();
+  if (const int error = file.CloseAndRename(target)) return {error};
   // Without this a power loss could bring back the old file after success
   // was reported. File systems that cannot sync a folder say EINVAL.
-  if (fs.SyncFolder(folder) != 0 && errno != EINVAL) return errno;
-  return 0;
+  if (fs.SyncFolder(folder) != 0 && errno != EINVAL) return {0, errno};
+  return {};
 }
 
 }  // namespace pelikan

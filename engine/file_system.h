@@ -13,9 +13,10 @@
 namespace pelikan {
 
 // The engine's only way to the disk, a thin layer over POSIX calls so that
-// tests can make any step fail (a disk that fills up, a rename refused).
-// Every call behaves like the system call it is named after: on failure it
-// returns -1 and leaves the reason in errno.
+// tests can make any step fail (a disk that fills up, a rename refused) and
+// a platform can put its own piece in. Every call behaves like the system
+// call it is named after: on failure it returns -1 and leaves the reason in
+// errno.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -24,6 +25,14 @@ class FileSystem {
   // caller; Status then tells what was opened.
   virtual int OpenForReading(const std::filesystem::path& path);
   virtual int Status(int fd, struct stat& info);
+  // stat(2) of a path.
+  virtual int PathStatus(const std::filesystem::path& path, struct stat& info);
+  // Whether the effective user may write `path` (faccessat with AT_EACCESS):
+  // 0 or -1.
+  virtual int MayWrite(const std::filesystem::path& path);
+  // The mode a new file gets from open(2) with 0666: the process's umask
+  // taken off.
+  virtual mode_t NewFileMode();
   virtual ssize_t Read(int fd, char* buffer, std::size_t size);
   // Opens a new file without a name in `folder` (O_TMPFILE), with mode 0666
   // narrowed by the umask. Fails with EOPNOTSUPP (or EISDIR on old kernels)
@@ -47,17 +56,26 @@ class FileSystem {
 // The real disk.
 FileSystem& SystemFileSystem();
 
+// What became of an atomic write.
+struct AtomicWrite {
+  // Why the file was not written, as an errno value; 0 when it was.
+  int error = 0;
+  // The file is in place, but its folder could not be synced, so that a
+  // power cut may still bring back the old one: an errno value, or 0.
+  int folder_sync_error = 0;
+};
+
 // Writes the concatenated `pieces` to `target` so that no partial file is
 // ever present there. The data goes into a file without a name in the same
 // folder, which is synced, named and renamed over the target at once, then
 // the folder is synced. Where the file system has no unnamed files, a named
-// temporary file stands in (see RemoveNamedTemporaryFile). On failure the
-// temporary file is removed, the target is left exactly as it was, and the
-// return value is the reason as an errno value; on success it is 0. An existing target is replaced only when it is a regular file with
-// a write permission bit that the effective user may write; it keeps its
-// permission bits, without setuid and setgid.
-int WriteFileAtomically(FileSystem& fs, const std::filesystem::path& target,
-                        std::span<const std::string_view> pieces);
+// temporary file stands in (see RemoveNamedTemporaryFile). When the file
+// cannot be written, the temporary file is removed and the target is left
+// exactly as it was. An existing target is replaced only when it is a
+// regular file with a write permission bit that the effective user may
+// write; it keeps its permission bits, without setuid and setgid.
+AtomicWrite WriteFileAtomically(FileSystem& fs, const std::filesystem::path& target,
+                                std::span<const std::string_view> pieces);
 
 // Removes the named temporary file that WriteFileAtomically has on disk at
 // this moment, if any. Async-signal-safe: for a SIGINT or SIGTERM handler,

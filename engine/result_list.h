@@ -2,9 +2,7 @@
 #ifndef PELIKAN_ENGINE_RESULT_LIST_H_
 #define PELIKAN_ENGINE_RESULT_LIST_H_
 
-#include <compare>
 #include <cstddef>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,47 +14,26 @@ namespace pelikan {
 // and a release each, a tenth of a whole conversion.
 class ResultList {
  public:
-  // Reads the lines as views; random access, so that a range of lines can
-  // be taken as a range of a vector's.
+  // Reads the lines as views, first to last.
   class const_iterator {
    public:
-    using iterator_category = std::random_access_iterator_tag;
     using value_type = std::string_view;
     using difference_type = std::ptrdiff_t;
-    using pointer = void;
-    using reference = std::string_view;
 
-    const_iterator() = default;
     const_iterator(const ResultList* list, std::size_t index) : list_(list), index_(index) {}
     std::string_view operator*() const { return (*list_)[index_]; }
-    std::string_view operator[](difference_type n) const { return *(*this + n); }
-    const_iterator& operator+=(difference_type n) {
-      index_ += static_cast<std::size_t>(n);
+    const_iterator& operator++() {
+      ++index_;
       return *this;
     }
-    const_iterator& operator-=(difference_type n) { return *this += -n; }
-    const_iterator& operator++() { return *this += 1; }
-    const_iterator& operator--() { return *this -= 1; }
-    const_iterator operator++(int) { return {list_, index_++}; }
-    const_iterator operator--(int) { return {list_, index_--}; }
-    friend const_iterator operator+(const_iterator it, difference_type n) { return it += n; }
-    friend const_iterator operator-(const_iterator it, difference_type n) { return it -= n; }
-    friend difference_type operator-(const const_iterator& a, const const_iterator& b) {
-      return static_cast<difference_type>(a.index_) - static_cast<difference_type>(b.index_);
-    }
     bool operator==(const const_iterator& other) const { return index_ == other.index_; }
-    auto operator<=>(const const_iterator& other) const { return index_ <=> other.index_; }
 
    private:
-    const ResultList* list_ = nullptr;
-    std::size_t index_ = 0;
+    const ResultList* list_;
+    std::size_t index_;
   };
-  using iterator = const_iterator;
-  using value_type = std::string_view;
-  using size_type = std::size_t;
 
   std::size_t size() const { return ends_.size(); }
-  bool empty() const { return ends_.empty(); }
   std::string_view operator[](std::size_t i) const {
     const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
     return std::string_view(text_).substr(begin, ends_[i] - begin);

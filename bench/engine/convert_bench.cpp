@@ -9,7 +9,7 @@
 #include <string>
 
 #include "engine/convert_log.h"
-#include "engine/huge_pages.h"
+#include "process/huge_pages.h"
 #include "bench/engine/temp_dir.h"
 
 namespace pelikan {

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/contact_line.h"
+
+#include <algorithm>
+
+#include "engine/log_text.h"
+
+namespace pelikan {
+namespace {
+
+bool IsReport(std::string_view field) { return field == "599" || field == "59"; }
+
+// Field `index` of `fields`, or an empty one past either end.
+std::string_view Field(const std::vector<std::string_view>& fields, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < fields.size() ? fields[static_cast<std::size_t>(index)]
+                                                                        : std::string_view();
+}
+
+// A time is kept without its colons: "06:01:30" gives "060130".
+void AssignWithoutColons(std::string& time, std::string_view text) {
+  time.resize(text.size());
+  std::size_t kept = 0;
+  for (const char c : text) {
+    time[kept] = c;
+    kept += c != ':';
+  }
+  time.resize(kept);
+}
+
+// Lays a line out in text already filled with blanks: pieces are copied in
+// and blank runs skipped. A contact's two lines are built this way, each at
+// its final size at once, because piecewise appends (a capacity check and a
+// copy call for every piece) were the largest cost of a conversion.
+class LineWriter {
+ public:
+  explicit LineWriter(char* at) : at_(at) {}
+  LineWriter& Put(std::string_view piece) {
+    CopyPiece(at_, piece.data(), piece.size());
+    at_ += piece.size();
+    return *this;
+  }
+  LineWriter& Skip(std::size_t blanks) {
+    at_ += blanks;
+    return *this;
+  }
+
+ private:
+  char* at_;
+};
+
+}  // namespace
+
+std::optional<ColumnLayout> DetectLayout(const std::vector<std::string_view>& fields) {
+  const auto report = std::find_if(fields.begin(), fields.end(), IsReport);
+  if (report == fields.end()) return std::nullopt;
+  const int i = static_cast<int>(report - fields.begin());
+  return ColumnLayout{i, i + 1, i + 2, i > 0 ? i - 1 : 0};
+}
+
+void ContactSettings::Settle(std::vector<std::string_view>& fields, const ColumnLayout& layout) {
+  date_.reset();
+  SettleMode(fields, layout);
+  if (fields[0].starts_with("80")) fields[0] = "3500";
+  SettleTimeAndDate(fields, layout);
+  NormaliseTime(fields, layout);
+}
+
+void ContactSettings::SettleMode(const std::vector<std::string_view>& fields, const ColumnLayout& layout) {
+  const std::string_view named = Field(fields, 1);
+  if (named == "CW") {
+    mode_ = "CW";
+  } else if (named == "SSB" || named == "PH") {
+    mode_ = "PH";
+  } else {
+    // The last field before the call that ends in a mode's name.
+    for (int i = 0; i < layout.CallColumn; ++i) {
+      const std::string_view field = Field(fields, i);
+      if (field.ends_with("CW")) {
+        mode_ = "CW";
+      } else if (field.ends_with("SSB") || field.ends_with("PH")) {
+        mode_ = "PH";
+      }
+    }
+  }
+}
+
+void ContactSettings::SettleTimeAndDate(const std::vector<std::string_view>& fields, const ColumnLayout& layout) {
+  // The last field before the call that reads as a time wins; a line that
+  // starts with "QSO:" kept as a field takes its time from before the call.
+  for (int i = 0; i < layout.CallColumn; ++i) {
+    const std::string_view field = Field(fields, i);
+    if (field.size() >= 3 && field[2] == ':') {
+      AssignWithoutColons(time_, field);
+      time_without_colons_from_ = field;
+    } else if (Field(fields, 0) == "QSO:" && Field(fields, layout.SentReportColumn - 2).size() == 4) {
+      time_ = Field(fields, layout.SentReportColumn - 2);
+      time_without_colons_from_ = {};
+    } else if (field.size() == 4) {
+      time_ = field;
+      time_without_colons_from_ = {};
+    }
+    if (field.size() > 5) {
+      if (const std::optional<IsoDate>& date = DateOf(field)) {
+        date_column_ = i;
+        date_ = date;
+      }
+    }
+  }
+}
+
+void ContactSettings::NormaliseTime(const std::vector<std::string_view>& fields, const ColumnLayout& layout) {
+  // Times written without a leading zero (7:45) or with seconds (06:01:30)
+  // become hhmm. A "QSO:" kept as a field is no time. The fields are a few
+  // bytes long, and std::find looks through them inline where
+  // string_view::find called memchr for each, five times a contact.
+  if (time_.empty() || time_[0] < '0' || time_[0] > '9') return;
+  for (int i = 0; i < layout.CallColumn; ++i) {
+    std::string_view field = Field(fields, i);
+    if (field == "QSO:") continue;
+    const auto colon = std::find(field.begin(), field.end(), ':');
+    if (colon == field.end()) continue;
+    field = std::string_view(field.begin(), std::find(colon + 1, field.end(), ':'));
+    // Most lines get here with the field the scan above took already.
+    if (field.data() != time_without_colons_from_.data() || field.size() != time_without_colons_from_.size()) {
+      AssignWithoutColons(time_, field);
+    }
+    if (time_.size() < 4) time_.insert(0, 4 - time_.size(), '0');
+    return;
+  }
+}
+
+std::string_view ContactSettings::WrittenDate(const std::vector<std::string_view>& fields) {
+  const std::string_view date_field = Field(fields, date_column_);
+  // The date was recognised in the scan when this line set the column.
+  if (!date_) date_ = DateOf(date_field);
+  return date_ ? std::string_view(date_->data(), date_->size()) : date_field;
+}
+
+const std::optional<ContactSettings::IsoDate>& ContactSettings::DateOf(std::string_view text) {
+  if (text != last_date_text_) {
+    last_date_text_.assign(text);
+    last_date_.reset();
+    if (const std::optional<std::string> date = RecognizeDate(text)) {
+      last_date_.emplace();
+      std::copy_n(date->begin(), last_date_->size(), last_date_->begin());
+    }
+  }
+  return last_date_;
+}
+
+void WriteContactLines(const ContactPieces& c, ResultList& list, std::string& cabrillo) {
+  const bool cw = c.mode == "CW";
+  const std::size_t shared = 6 + c.band.size() + 1 + c.mode.size() + 1 + c.date.size() + 1 + c.time.size() + 1 +
+                             c.own_call.size();
+  const std::size_t listing_call_blanks = c.worked_call.size() < 13 ? 13 - c.worked_call.size() : 0;
+  const std::size_t file_call_blanks = c.received_report.size() < 10 ? 10 - c.received_report.size() : 1;
+  const std::size_t rest =
+      2 + c.sent_exchange.size() + 5 + c.worked_call.size() + c.received_report.size() + 2 + c.exchange.size();
+
+  char* const listing = list.AddBlankLine(shared + 9 + rest + listing_call_blanks);
+  LineWriter(listing)
+      .Put("QSO:")
+      .Skip(2)
+      .Put(c.band)
+      .Skip(1)
+      .Put(c.mode)
+      .Skip(1)
+      .Put(c.date)
+      .Skip(1)
+      .Put(c.time)
+      .Skip(1)
+      .Put(c.own_call)
+      .Skip(6)
+      .Put(cw ? "599" : " 59")
+      .Skip(2)
+      .Put(c.sent_exchange)
+      .Skip(5)
+      .Put(c.worked_call)
+      .Skip(listing_call_blanks)
+      .Put(c.received_report)
+      .Skip(2)
+      .Put(c.exchange);
+
+  constexpr std::string_view kCrLf = "\r\n";
+  const std::size_t line_start = cabrillo.size();
+  cabrillo.append(shared + 10 + rest + file_call_blanks + kCrLf.size(), ' ');
+  LineWriter(cabrillo.data() + line_start)
+      .Put(std::string_view(listing, shared))
+      .Skip(7)
+      .Put(cw ? "599" : " 59")
+      .Skip(2)
+      .Put(c.sent_exchange)
+      .Skip(5)
+      .Put(c.worked_call)
+      .Skip(file_call_blanks)
+      .Put(c.received_report)
+      .Skip(2)
+      .Put(c.exchange)
+      .Put(kCrLf);
+}
+
+}  // namespace pelikan

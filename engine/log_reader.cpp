@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/log_reader.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace pelikan {
+namespace {
+
+// Room for `size` bytes, not zeroed.
+std::unique_ptr<char[]> Room(std::size_t size) { return std::unique_ptr<char[]>(new char[size]); }
+
+}  // namespace
+
+ConversionFailure LogFailure(FailureKind kind, const std::filesystem::path& log_path, int error) {
+  return {kind, log_path, error != 0 ? std::strerror(error) : std::string(), 0, error};
+}
+
+std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, LogBytes& log) {
+  const int fd = fs.OpenForReading(log_path);
+  if (fd < 0) return LogFailure(FailureKind::kCannotReadLog, log_path, errno);
+  // Closed however the read ends, running out of memory included.
+  struct Closer {
+    FileSystem& fs;
+    int fd;
+    ~Closer() { fs.Close(fd); }
+  } closer{fs, fd};
+  auto fail = [&](FailureKind kind, int error) { return LogFailure(kind, log_path, error); };
+  struct stat info {};
+  if (fs.Status(fd, info) != 0) return fail(FailureKind::kCannotReadLog, errno);
+  if (S_ISDIR(info.st_mode)) return fail(FailureKind::kCannotReadLog, EISDIR);
+  if (!S_ISREG(info.st_mode)) return fail(FailureKind::kLogNotAFile, 0);
+  if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > kMaxLogBytes) {
+    return fail(FailureKind::kLogTooLarge, EFBIG);
+  }
+  // One byte more than the size, to see at once whether the file grew.
+  std::size_t room = static_cast<std::size_t>(info.st_size) + 1;
+  log.room = Room(room);
+  log.size = 0;
+  while (true) {
+    if (log.size == room) {
+      if (log.size > kMaxLogBytes) return fail(FailureKind::kLogTooLarge, EFBIG);
+      room = std::min(room * 2, kMaxLogBytes + 1);
+      std::unique_ptr<char[]> larger = Room(room);
+      std::memcpy(larger.get(), log.room.get(), log.size);
+      log.room = std::move(larger);
+    }
+    const ssize_t n = fs.Read(fd, log.room.get() + log.size, room - log.size);
+    if (n < 0) return fail(FailureKind::kCannotReadLog, errno);
+    if (n == 0) break;
+    log.size += static_cast<std::size_t>(n);
+  }
+  return std::nullopt;
+}
+
+}  // namespace pelikan
