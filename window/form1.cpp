@@ -15,10 +15,12 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <utility>
 
+#include "contest/fields.h"
 #include "engine/convert_log.h"
 #include "window/category_list.h"
 #include "window/controls.h"
@@ -47,45 +49,13 @@ const QString kMakeCaption = QStringLiteral("Izdelaj CBR");
 const QString kExitCaption = QStringLiteral("KONEC");
 const QString kMessageTitle = QStringLiteral("Pelikan");
 
-// Rows of the contest data frame, top to bottom, which is also the tab
-// order. The input box of row k stands at 360 + 480 k twips, its label 120
+// The label widths of the rows of the contest data frame, in tab order, in
+// twips. The input box of row k stands at 360 + 480 k twips, its label 120
 // twips lower.
-struct Row {
-  bool combo;
-  int index;        // in Text1, or in Combo1 for a combo box
-  int label_index;  // in Label1
-  int label_width;  // twips
-  const char16_t* caption;
-  const char16_t* tip;
-};
+constexpr std::array<int, kContestFields.size()> kLabelWidths = {855, 735,  1095, 855,  1335, 1095, 855,
+                                                                 855, 855,  1935, 1455, 855,  855};
 
-constexpr std::array<Row, 13> kRows = {{
-    {false, 0, 0, 855, u"Znak *", nullptr},
-    {false, 1, 1, 735, u"Contest *", nullptr},
-    {false, 2, 2, 1095, u"Licence-year *", nullptr},
-    {true, 0, 3, 855, u"Kategorija *", nullptr},
-    {true, 1, 5, 1335, u"Kategorija-overlay", nullptr},
-    {false, 3, 6, 1095, u"Ekipa", nullptr},
-    {false, 4, 7, 855, u"Klub", u"Vpiši cel znak kluba, naveden v klubski prijavi"},
-    {false, 5, 8, 855, u"Operatorji", u"Več opratorjev loči z vejico brez presledkov"},
-    {false, 6, 9, 855, u"Ime *", nullptr},
-    {false, 7, 10, 1935, u"Ulica in št. *", u"ločeno s presledkom"},
-    {false, 8, 11, 1455, u"Poštna št. in kraj *", u"ločeno s presledkom"},
-    {false, 9, 12, 855, u"Address", nullptr},
-    {false, 10, 13, 855, u"Soapbox", nullptr},
-}};
-
-// The ContestData field behind each Text1 and Combo1 index.
-constexpr std::array<std::string ContestData::*, kText1Count> kText1Fields = {
-    &ContestData::Callsign,    &ContestData::ContestName,        &ContestData::LicenceYear,
-    &ContestData::Team,        &ContestData::Club,               &ContestData::Operators,
-    &ContestData::EntrantName, &ContestData::Street,             &ContestData::PostalCodeAndPlace,
-    &ContestData::AddressExtra, &ContestData::Soapbox,
-};
-constexpr std::array<std::string ContestData::*, 2> kCombo1Fields = {
-    &ContestData::Category, &ContestData::CategoryOverlay};
-
-constexpr int kRequiredText1[] = {0, 2, 6, 7, 8};
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString ControlName(const char* array, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
@@ -205,42 +175,62 @@ void Form1::CreateControls() {
   setWindowTitle(QStringLiteral("Pelikan Write by QAZMIX 07"));
   setWindowIcon(ProgramIcon());
   setFixedSize(Px(kClientWidth), Px(kClientHeight));
+  CreateFields();
+  CreateButtons();
+  CreateList();
+  CreateStatusBar();
 
+  // The fields in their order, then the make button, the list and the
+  // print button.
+  QWidget* previous = nullptr;
+  for (const ContestField& field : kContestFields) {
+    QWidget* next = FieldControl(field);
+    if (previous) QWidget::setTabOrder(previous, next);
+    previous = next;
+  }
+  for (QWidget* next : std::initializer_list<QWidget*>{Command1, List1, Command2}) {
+    QWidget::setTabOrder(previous, next);
+    previous = next;
+  }
+  Text1[kCallsignIndex]->setFocus();
+}
+
+void Form1::CreateFields() {
   Frame1 = new Frame(QStringLiteral("Podatki o tekmovanju"), this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Frame1->setGeometry(Twips(120, 120, 4695, 6615));
-
-  const ContestData start;
-  for (std::size_t k = 0; k < kRows.size(); ++k) {
-    const Row& row = kRows[k];
+  for (std::size_t k = 0; k < kContestFields.size(); ++k) {
+    const ContestField& field = kContestFields[k];
     const int top = 360 + 480 * static_cast<int>(k);
-    if (row.combo) {
+    if (field.list) {
       auto* combo = new ComboBox(Frame1);
-      combo->setObjectName(ControlName("Combo1", row.index));
+      combo->setObjectName(ControlName("Combo1", field.index));
       combo->setGeometry(Twips(360, top, 2055, 315));
-      Combo1[row.index] = combo;
+      Combo1[field.index] = combo;
     } else {
       auto* text = new TextBox(Frame1);
-      text->setObjectName(ControlName("Text1", row.index));
+      text->setObjectName(ControlName("Text1", field.index));
       text->setGeometry(Twips(360, top, 2055, 375));
-      text->setText(FromCp1250(start.*kText1Fields[row.index]));
-      Text1[row.index] = text;
+      text->setText(FromCp1250(field.start_text));
+      Text1[field.index] = text;
     }
 
-    auto* label = new QLabel(QString::fromUtf16(row.caption), Frame1);
-    label->setObjectName(ControlName("Label1", row.label_index));
+    auto* label = new QLabel(Utf8(field.caption), Frame1);
+    label->setObjectName(ControlName("Label1", field.label_index));
     // Captions sit at the top of their label, level with the text beside them.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (row.tip) label->setToolTip(QString::fromUtf16(row.tip));
+    label->setToolTip(Utf8(field.tip));
     // The widths were drawn for an 8-point dialog font; a caption that needs
     // more in this platform's font may use the frame up to its inner edge.
-    const QRect drawn = Twips(2640, top + 120, row.label_width, 255);
+    const QRect drawn = Twips(2640, top + 120, kLabelWidths[k], 255);
     const int room = Frame1->width() - Frame1->contentsMargins().right() - drawn.left();
     const int width = std::max(drawn.width(), std::min(label->sizeHint().width(), room));
     label->setGeometry(drawn.left(), drawn.top(), width, drawn.height());
-    Label1[row.label_index] = label;
+    Label1[field.label_index] = label;
   }
+}
 
+void Form1::CreateButtons() {
   Command1 = new QPushButton(kMakeCaption, this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(Twips(960, 6960, 1335, 375));
@@ -252,7 +242,9 @@ void Form1::CreateControls() {
   Command2->setVisible(false);
   // Enter presses a focused button, as it does in a dialog.
   for (QPushButton* button : {Command1, Command2}) button->setAutoDefault(true);
+}
 
+void Form1::CreateList() {
   Label2 = new QLabel(this);
   Label2->setObjectName(QStringLiteral("Label2"));
   Label2->setGeometry(Twips(240, 7680, 4575, 255));
@@ -272,7 +264,9 @@ void Form1::CreateControls() {
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setPointSize(9);
   List1->setFont(fixed);
+}
 
+void Form1::CreateStatusBar() {
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setSizeGripEnabled(false);
@@ -284,19 +278,10 @@ void Form1::CreateControls() {
   panel2_->setFixedWidth(Px(1440));
   StatusBar1->addWidget(panel1_, 1);
   StatusBar1->addPermanentWidget(panel2_);
+}
 
-  QWidget* previous = Text1[0];
-  auto chain = [&previous](QWidget* next) {
-    QWidget::setTabOrder(previous, next);
-    previous = next;
-  };
-  for (int i = 1; i <= 2; ++i) chain(Text1[i]);
-  for (ComboBox* combo : Combo1) chain(combo);
-  for (int i = 3; i < kText1Count; ++i) chain(Text1[i]);
-  chain(Command1);
-  chain(List1);
-  chain(Command2);
-  Text1[0]->setFocus();
+QWidget* Form1::FieldControl(const ContestField& field) const {
+  return field.list ? static_cast<QWidget*>(Combo1[field.index]) : Text1[field.index];
 }
 
 void Form1::ConnectHandlers() {
@@ -363,8 +348,7 @@ void Form1::changeEvent(QEvent* event) {
 void Form1::FormActivate() { Text1[kCallsignIndex]->setCursorPosition(Text1[kCallsignIndex]->text().size()); }
 
 void Form1::Text1Change(int /*index*/) {
-  required_texts_filled_ = std::all_of(std::begin(kRequiredText1), std::end(kRequiredText1),
-                                       [this](int i) { return !Text1[i]->text().isEmpty(); });
+  required_texts_filled_ = RequiredTextsFilled(FieldsAsContestData());
   UpdateMakeButton();
 }
 
@@ -388,7 +372,7 @@ void Form1::Text1GotFocus(int index) {
 
 void Form1::Text1LostFocus(int index) {
   TextBox* box = Text1[index];
-  if (IsUpperCasedOnLeaving(index)) {
+  if (Text1Field(index).upper_cased) {
     // Through Windows-1250, so the window shows what the file will hold.
     const QString upper = FromCp1250(ToUpperCp1250(ToCp1250(box->text())));
     if (upper != box->text()) box->setText(upper);
@@ -429,7 +413,7 @@ void Form1::Command1Click() {
   // fresh ones of its own, so there is nothing left over to clear.
   // A failed run keeps the make button and the typed data, so the user can
   // pick another log at once instead of starting over.
-  if (ConvertLog() != RunOutcome::kFailed) {
+  if (RunConversion() != RunOutcome::kFailed) {
     Command1->setText(kExitCaption);
     Command2->setVisible(true);
   }
@@ -445,7 +429,7 @@ void Form1::ChooseInputFile() {
   if (!chosen.isEmpty()) InputPath = chosen;
 }
 
-Form1::RunOutcome Form1::ConvertLog() {
+Form1::RunOutcome Form1::RunConversion() {
   const std::optional<std::string> name = CabrilloName(Text1[kCallsignIndex]->text());
   if (InputPath.isEmpty() || !name) return RunOutcome::kNoInput;
   std::optional<ConversionFailure> failure;
@@ -453,8 +437,7 @@ Form1::RunOutcome Form1::ConvertLog() {
   {
     BusyPointer busy;
     const ContestData data = FieldsAsContestData();
-    result = ::pelikan::ConvertLog(ToPath(InputPath), data,
-                                   ToPath(data_paths_.OutputFolder(InputPath)) / *name, file_system_);
+    result = ConvertLog(ToPath(InputPath), data, ToPath(data_paths_.OutputFolder(InputPath)) / *name, file_system_);
     // A failed run keeps the lines it had; they stay on show.
     ShowResultList(std::move(result.result_list));
     if (result.ok()) {
@@ -476,6 +459,12 @@ Form1::RunOutcome Form1::ConvertLog() {
     failure = std::move(result.failure);
   }
   if (failure) Warn(FailureMessage(*failure, InputPath));
+  if (result.folder_sync_error != 0) {
+    Warn(QStringLiteral("Datoteka %1 je zapisana, vendar njene mape ni bilo mogoče shraniti na disk:\n%2.\n\n"
+                        "Ob izpadu elektrike se lahko vrne prejšnja datoteka.")
+             .arg(QDir::toNativeSeparators(written_file_),
+                  SystemReason(result.folder_sync_error, QString::fromLocal8Bit(std::strerror(result.folder_sync_error)))));
+  }
   ShowNotes(result);
   return failure ? RunOutcome::kFailed : RunOutcome::kWritten;
 }
@@ -515,8 +504,9 @@ void Form1::Command2Click() {
 
 ContestData Form1::FieldsAsContestData() const {
   ContestData data;
-  for (int i = 0; i < kText1Count; ++i) data.*kText1Fields[i] = ToCp1250(Text1[i]->text());
-  for (int i = 0; i < 2; ++i) data.*kCombo1Fields[i] = ToCp1250(Combo1[i]->currentText());
+  for (const ContestField& field : kContestFields) {
+    data.*field.value = ToCp1250(field.list ? Combo1[field.index]->currentText() : Text1[field.index]->text());
+  }
   return data;
 }
 

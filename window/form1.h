@@ -13,6 +13,7 @@
 
 #include "contest/contest_data.h"
 #include "contest/editing_rules.h"
+#include "contest/fields.h"
 #include "engine/file_system.h"
 #include "engine/result_list.h"
 #include "window/data_paths.h"
@@ -63,6 +64,11 @@ class Form1 : public QWidget {
 
  private:
   void CreateControls();
+  void CreateFields();
+  void CreateButtons();
+  void CreateList();
+  void CreateStatusBar();
+  QWidget* FieldControl(const ContestField& field) const;
   void ConnectHandlers();
 
   // The window's own events.
@@ -85,7 +91,9 @@ class Form1 : public QWidget {
 
   void SendTabForEnter(const QKeyEvent* event);
   void ChooseInputFile();
-  RunOutcome ConvertLog();
+  // Converts the chosen log with the fields as they stand and shows the
+  // outcome.
+  RunOutcome RunConversion();
   void UpdateMakeButton();
 
   ContestData FieldsAsContestData() const;
@@ -116,8 +124,8 @@ class Form1 : public QWidget {
   // The Cabrillo file the last run wrote; empty when it wrote none.
   QString written_file_;
   QString dialog_filter_;
-  // The two halves of the readiness rule (CategoryChosen and the texts of
-  // kRequiredText1 filled), recomputed at every change of a field.
+  // The two halves of the readiness rule (CategoryChosen and the required
+  // texts filled), recomputed at every change of a field.
   bool category_chosen_ = false;
   bool required_texts_filled_ = false;
   bool activated_ = false;
