@@ -43,7 +43,7 @@ constexpr std::string_view kLog = "80 CW 2007-03-04 0601 S57BBB 599 599 1990\r\n
 constexpr std::string_view kOld = "the file of an earlier run\r\n";
 
 enum class Step { kNone, kCreate, kWriteHalfWay, kWriteNothing, kSignal, kOutOfMemory, kSetMode, kSync, kLink,
-                  kClose, kRename, kRead, kShortReads };
+                  kClose, kRename, kSyncFolder, kRead, kShortReads };
 
 // The real disk with one step failing; optionally without unnamed files,
 // as vfat is. kSignal does what a SIGTERM handler does while the file is
@@ -75,6 +75,9 @@ class FaultyDisk : public FileSystem {
   int Close(int fd) override { return FileSystem::Close(fd) != 0 || step_ == Step::kClose ? Fail(EIO) : 0; }
   int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
     return step_ == Step::kRename ? Fail(EXDEV) : FileSystem::Rename(from, to);
+  }
+  int SyncFolder(const std::filesystem::path& folder) override {
+    return step_ == Step::kSyncFolder ? Fail(EIO) : FileSystem::SyncFolder(folder);
   }
   int Status(int fd, struct stat& info) override {
     const int result = FileSystem::Status(fd, info);
@@ -123,6 +126,15 @@ TEST(ConversionTest, EachStepFailing) {
     EXPECT_EQ(ReadFile(dir / "S5.cbr"), kOld);
     EXPECT_EQ(Entries(dir.path), 2) << "a temporary file was left";
     EXPECT_TRUE(result.processed_message.empty());
+  }
+  // A folder that cannot be synced once the file is in place: written, with a warning.
+  for (const bool unnamed : {true, false}) {
+    TempDir dir;
+    WriteFile(dir / "S5.cbr", kOld);
+    FaultyDisk disk(Step::kSyncFolder, unnamed);
+    const ConversionResult result = ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", disk);
+    EXPECT_TRUE(result.ok() && result.folder_sync_error == EIO && !result.processed_message.empty());
+    EXPECT_TRUE(ReadFile(dir / "S5.cbr").ends_with("END-OF-LOG:\r\n") && Entries(dir.path) == 1);
   }
   // A named temporary file takes the mode a new file would have had; where
   // the file system can, the file has no name at all until it is whole.

@@ -14,6 +14,7 @@
 #include "contest/fields.h"
 #include "engine/convert_log.h"
 #include "engine/cp1250.h"
+#include "engine/log_notes.h"
 #include "engine/log_text.h"
 
 namespace pelikan {
@@ -175,6 +176,22 @@ TEST(RulesTest, FieldTexts) {
   };
   for (const auto& [index, typed, left] : rows) EXPECT_EQ(TextAfterLeaving(Text1Field(index), typed), left) << typed;
   EXPECT_TRUE(ClubTakesPresetOnEntry(0) && ClubTakesPresetOnEntry(2) && !ClubTakesPresetOnEntry(3));
+}
+
+// The bounds of the times the line report takes: hours to 23, minutes and
+// seconds to 59, in a contact-like line and in a written QSO line.
+TEST(RulesTest, Times) {
+  const std::tuple<const char*, bool, bool> rows[] = {  // text, looks like a time, a sound QSO time
+      {"0000", true, true},   {"2359", true, true},     {"2400", false, false}, {"2360", false, false},
+      {"7:45", true, false},  {"23:59", true, false},   {"24:00", false, false}, {"23:60", false, false},
+      {"9:5", false, false},  {"06:01:59", true, false}, {"06:01:60", false, false}, {"06:01:5", false, false},
+      {"06-01", false, false}, {"a6:01", false, false},
+  };
+  for (const auto& [text, time, sound] : rows) {
+    EXPECT_EQ(LooksLikeTime(text), time) << text;
+    const QsoPieces pieces = {"3500", "CW", "2007-03-04", text, "S57BBB", "599", "1990"};
+    EXPECT_EQ(FaultyQsoPieces(pieces), sound ? 0u : unsigned{kQsoTime}) << text;
+  }
 }
 
 TEST(RulesTest, CabrilloFileName) {
