@@ -21,6 +21,7 @@
 #include <cstring>
 #include <memory>
 
+#include "contest/fields.h"
 #include "window/category_list.h"
 #include "window/data_paths.h"
 #include "window/form1.h"
@@ -139,6 +140,11 @@ class WindowTest : public ::testing::Test {
       desktop_.text_application = target.isEmpty() ? "" : Path("editor.desktop");
       desktop_.start_succeeds = target != "fails";
       Write("editor.desktop", value.toUtf8());
+    } else if (command == "fill") {  // the required texts and a category, so that the make button is on
+      for (const auto& [box, text] : {std::pair{"Text1(2)", "1990"}, {"Text1(6)", "Janez"}, {"Text1(7)", "Pot 1"},
+                                      {"Text1(8)", "1000 Ljubljana"}, {"Combo1(0)", "CHECKLOG"}}) {
+        Do("type", box, text, "");
+      }
     } else if (command == "forget") {
       desktop_.dialogs.clear(), desktop_.started.clear(), desktop_.shown.clear(), desktop_.warnings.clear();
     } else if (command == "type" || command == "keys") {  // type: clicks in and replaces the text
@@ -256,6 +262,40 @@ TEST_F(WindowTest, CategoryLists) { Run("category_lists.txt"); }
 TEST_F(WindowTest, Installed) {
   if (!qEnvironmentVariableIsSet("PELIKAN_INSTALLED_BIN")) GTEST_SKIP() << "no PELIKAN_INSTALLED_BIN";
   Run("installed.txt");
+}
+
+// Every field as the table has it: caption and tip, start text, place in
+// the tab order, upper case when left, and its part in the readiness rule.
+TEST_F(WindowTest, FieldsAsTheTableHasThem) {
+  Do("case", "", "", "fields");
+  Do("open", "", "", "");
+  const auto utf8 = [](std::string_view text) { return QString::fromUtf8(text.data(), std::ssize(text)); };
+  const auto name = [](const ContestField& field) {
+    return QStringLiteral("%1(%2)").arg(field.list ? "Combo1" : "Text1").arg(field.index);
+  };
+  for (const ContestField& field : kContestFields) {
+    SCOPED_TRACE(name(field).toStdString());
+    const QString label = QStringLiteral("Label1(%1)").arg(field.label_index);
+    EXPECT_EQ(Value(label + ".text"), utf8(field.caption));
+    EXPECT_EQ(Value(label + ".toolTip"), utf8(field.tip));
+    EXPECT_EQ(Value(name(field) + (field.list ? ".currentText" : ".text")), utf8(field.start_text));
+  }
+  for (const ContestField& field : kContestFields) {
+    EXPECT_EQ(Value("focus"), name(field)) << "in tab order";
+    Do("key", "focus", "Tab", "");
+  }
+  Do("fill", "", "", "");
+  for (const ContestField& field : kContestFields) {
+    if (field.list || field.index == kClubIndex) continue;
+    SCOPED_TRACE(name(field).toStdString());
+    const QString typed = Value(name(field) + ".text");
+    Do("type", name(field), "s5čž ab", "");
+    Do("key", name(field), "Tab", "");
+    EXPECT_EQ(Value(name(field) + ".text"), field.upper_cased ? "S5ČŽ AB" : "s5čž ab");
+    Do("set", name(field), "", "");
+    EXPECT_EQ(Value("Command1.enabled"), field.required ? "false" : "true");
+    Do("set", name(field), typed.isEmpty() ? "x" : typed, "");
+  }
 }
 
 TEST_F(WindowTest, CaptionsAreWholeAndTheListAndDropDownShowTheirText) {
