@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -19,7 +21,7 @@ int FileSystem::OpenForReading(const std::filesystem::path& path) {
 int FileSystem::Status(int fd, struct stat& info) { return ::fstat(fd, &info); }
 
 int FileSystem::PathStatus(const std::filesystem::path& path, struct stat& info) {
-  return ::stat(path.c_str(), &info);
+  return ::lstat(path.c_str(), &info);
 }
 
 int FileSystem::MayWrite(const std::filesystem::path& path) {
@@ -67,6 +69,24 @@ int FileSystem::Rename(const std::filesystem::path& from, const std::filesystem:
 
 int FileSystem::Remove(const std::filesystem::path& path) { return ::unlink(path.c_str()); }
 
+int FileSystem::TryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB); }
+
+int FileSystem::Duplicate(int fd) { return ::fcntl(fd, F_DUPFD_CLOEXEC, 0); }
+
+int FileSystem::ListFolder(const std::filesystem::path& folder, std::vector<std::string>& names) {
+  DIR* const dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return -1;
+  errno = 0;
+  while (const dirent* entry = ::readdir(dir)) {
+    names.emplace_back(entry->d_name);
+    errno = 0;
+  }
+  const int error = errno;
+  ::closedir(dir);
+  errno = error;
+  return error == 0 ? 0 : -1;
+}
+
 int FileSystem::SyncFolder(const std::filesystem::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return -1;
@@ -97,6 +117,11 @@ const mode_t kStartUmask = [] {
 std::atomic<const char*> named_temporary{nullptr};
 static_assert(std::atomic<const char*>::is_always_lock_free);
 
+// The temporary files of a target are ".<name>.pelikan-" and six more
+// characters: a later write of the same target recognises them, and nobody
+// else's file has that name.
+std::string TemporaryPrefix(const std::string& name) { return "." + name + ".pelikan-"; }
+
 // A name beside the target for the instant between naming the finished file
 // and renaming it. Hand-made because no library call picks a free name for
 // linkat(2); a clash is retried with the next.
@@ -109,7 +134,25 @@ std::string TemporaryName(const std::filesystem::path& folder, const std::string
                                    static_cast<unsigned long long>(attempt);
   char suffix[17];
   std::snprintf(suffix, sizeof suffix, "%016llx", mixed);
-  return (folder / ("." + name + "." + std::string(suffix + 10, 6))).string();
+  return (folder / (TemporaryPrefix(name) + std::string(suffix + 10, 6))).string();
+}
+
+// Removes the temporary files of `name` in `folder` that no living writer
+// holds: those of a writer killed where no handler could run. Best effort;
+// a file that cannot be looked at stays.
+void RemoveLeftovers(FileSystem& fs, const std::filesystem::path& folder, const std::string& name) {
+  std::vector<std::string> names;
+  fs.ListFolder(folder, names);
+  const std::string prefix = TemporaryPrefix(name);
+  for (const std::string& entry : names) {
+    if (!entry.starts_with(prefix) || entry.size() != prefix.size() + 6) continue;
+    const std::filesystem::path path = folder / entry;
+    const int fd = fs.OpenForReading(path);
+    if (fd < 0) continue;
+    struct stat info {};
+    if (fs.Status(fd, info) == 0 && S_ISREG(info.st_mode) && fs.TryLock(fd) == 0) fs.Remove(path);
+    fs.Close(fd);
+  }
 }
 
 // The temporary file of one write: whatever ends the write early, an error
@@ -123,6 +166,7 @@ class PendingFile {
     named_temporary.store(nullptr);
     if (fd_ >= 0) fs_.Close(fd_);
     if (!name_.empty()) fs_.Remove(name_);
+    if (lock_fd_ >= 0) fs_.Close(lock_fd_);
   }
 
   // Opens the file: without a name where the file system can do that, else
@@ -147,14 +191,27 @@ class PendingFile {
     named_temporary.store(name_.empty() ? nullptr : name_.c_str());
   }
 
+  // Takes the lock that tells a later write this file's writer lives, on a
+  // descriptor of its own that stays open until the file is renamed: the
+  // file's own is closed before, to see the close fail. Returns 0 or an
+  // errno value.
+  int Lock();
+
   FileSystem& fs_;
   int fd_ = -1;
+  int lock_fd_ = -1;
   std::string name_;
 };
 
+int PendingFile::Lock() {
+  if (fs_.TryLock(fd_) != 0) return errno;
+  lock_fd_ = fs_.Duplicate(fd_);
+  return lock_fd_ < 0 ? errno : 0;
+}
+
 int PendingFile::Create(const std::filesystem::path& folder, const std::string& name_template) {
   fd_ = fs_.CreateUnnamed(folder);
-  if (fd_ >= 0) return 0;
+  if (fd_ >= 0) return Lock();
   if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
   // vfat and some network file systems: a named file from the start.
   std::string name = name_template;
@@ -162,7 +219,7 @@ int PendingFile::Create(const std::filesystem::path& folder, const std::string& 
   if (fd < 0) return errno;
   fd_ = fd;
   Publish(std::move(name));
-  return 0;
+  return Lock();
 }
 
 int PendingFile::Write(std::span<const std::string_view> pieces) {
@@ -193,6 +250,7 @@ int PendingFile::CloseAndRename(const std::filesystem::path& target) {
   if (fs_.Close(std::exchange(fd_, -1)) != 0) return errno;
   if (fs_.Rename(name_, target) != 0) return errno;
   Publish({});
+  fs_.Close(std::exchange(lock_fd_, -1));
   return 0;
 }
 
@@ -203,7 +261,9 @@ int CheckTarget(FileSystem& fs, const std::filesystem::path& target, mode_t& mod
   mode = fs.NewFileMode();
   replacing = false;
   struct stat existing {};
-  if (fs.PathStatus(target, existing) != 0) return 0;
+  // A symbolic link is replaced like no file at all: its target's mode is
+  // someone else's.
+  if (fs.PathStatus(target, existing) != 0 || S_ISLNK(existing.st_mode)) return 0;
   if (S_ISDIR(existing.st_mode)) return EISDIR;
   // A device or FIFO by that name is no earlier Cabrillo file.
   if (!S_ISREG(existing.st_mode)) return EEXIST;
@@ -236,8 +296,9 @@ AtomicWrite WriteFileAtomically(FileSystem& fs, const std::filesystem::path& tar
   mode_t mode = 0;
   bool replacing = false;
   if (const int error = CheckTarget(fs, target, mode, replacing)) return {error};
+  RemoveLeftovers(fs, folder, name);
   PendingFile file(fs);
-  if (const int error = file.Create(folder, (folder / ("." + name + ".XXXXXX")).string())) return {error};
+  if (const int error = file.Create(folder, (folder / (TemporaryPrefix(name) + "XXXXXX")).string())) return {error};
   if (const int error = file.Write(pieces)) return {error};
   // An unnamed file has its umask'd mode already; a mkstemp(3) file is 0600.
   if ((replacing || !file.unnamed()) && fs.SetMode(file.fd(), mode) != 0) return {errno};

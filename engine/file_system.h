@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelikan {
 
@@ -25,7 +26,7 @@ class FileSystem {
   // caller; Status then tells what was opened.
   virtual int OpenForReading(const std::filesystem::path& path);
   virtual int Status(int fd, struct stat& info);
-  // stat(2) of a path.
+  // lstat(2) of a path: a symbolic link is not followed.
   virtual int PathStatus(const std::filesystem::path& path, struct stat& info);
   // Whether the effective user may write `path` (faccessat with AT_EACCESS):
   // 0 or -1.
@@ -49,6 +50,13 @@ class FileSystem {
   virtual int Close(int fd);
   virtual int Rename(const std::filesystem::path& from, const std::filesystem::path& to);
   virtual int Remove(const std::filesystem::path& path);
+  // Takes an exclusive lock on the open file, or fails at once with
+  // EWOULDBLOCK when another descriptor holds one (flock(2)). A lock lives
+  // until the last descriptor that shares it is closed, or its process dies.
+  virtual int TryLock(int fd);
+  virtual int Duplicate(int fd);
+  // Puts the names of the entries of `folder` into `names`.
+  virtual int ListFolder(const std::filesystem::path& folder, std::vector<std::string>& names);
   // Syncs the folder itself, so that a rename in it survives a power loss.
   virtual int SyncFolder(const std::filesystem::path& folder);
 };
@@ -73,7 +81,14 @@ struct AtomicWrite {
 // cannot be written, the temporary file is removed and the target is left
 // exactly as it was. An existing target is replaced only when it is a
 // regular file with a write permission bit that the effective user may
-// write; it keeps its permission bits, without setuid and setgid.
+// write; it keeps its permission bits, without setuid and setgid. A
+// symbolic link in the target's place is replaced, not followed, and the
+// new file takes the mode of a new file.
+//
+// Every temporary file is named ".<target name>.pelikan-XXXXXX" and locked
+// while its writer lives. One that a killed writer left behind (SIGKILL, a
+// power cut) is removed by the next write of the same target; one whose
+// writer still runs is left alone.
 AtomicWrite WriteFileAtomically(FileSystem& fs, const std::filesystem::path& target,
                                 std::span<const std::string_view> pieces);
 

@@ -50,8 +50,11 @@ int Report(const pelikan::ConversionResult& result, const pelikan::Options& opti
 
 int main(int argc, char* argv[]) {
   pelikan::PreferHugePagesForHeap();
-  std::signal(SIGINT, EndBySignal);
-  std::signal(SIGTERM, EndBySignal);
+  // A closed terminal (SIGHUP) and Ctrl+\ (SIGQUIT) end a run as Ctrl+C does.
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) std::signal(signal, EndBySignal);
+  // A closed pipe on standard output is a write error to report (exit 4,
+  // the file being whole), not a death by signal.
+  std::signal(SIGPIPE, SIG_IGN);
 
   const std::variant<pelikan::Options, int> parsed = pelikan::ParseCommandLine(argc, argv);
   if (const int* status = std::get_if<int>(&parsed)) return *status;

@@ -85,7 +85,7 @@ std::string FailureMessage(const ConversionFailure& failure, const std::string& 
   const std::string& reason = failure.reason;
   switch (failure.kind) {
     case FailureKind::kCannotReadLog:
-      return "cannot read the log " + path + ": " + reason;
+      return "cannot read the log " + path + ": " + reason + "; no file written";
     case FailureKind::kCannotWriteFile:
       return "cannot write " + path + ": " + reason + "; no file written";
     case FailureKind::kTooManyContacts:

@@ -21,21 +21,27 @@ expect() {
 # The converter with the required options; as nobody for the permission
 # checks, since root reads and writes anything.
 run() { "$conv" "${required[@]}" "$@"; }
+# A copy of its own in the shared folder: the build tree may lie in a home
+# folder that nobody may enter.
 nobody() {
   local as=() && [ "$(id -u)" != 0 ] || as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-  "${as[@]}" "$conv" "${required[@]}" "$@"
+  cp -n "$conv" ./converter && "${as[@]}" ./converter "${required[@]}" "$@"
 }
 
 echo "80 CW 2007-03-04 06:01 S57BBB 599 599 1990" >log.txt
 mkfifo fifo && truncate -s 1G large.txt && truncate -s 64M exact.txt
+seq 0 32767 | sed 's/.*/80 CW 2007-03-04 0601 S5& 599 599 1/' >many.txt && sed 1d many.txt >most.txt
 expect 1 "fifo is not a regular file; no file written" run fifo
 expect 1 "/dev/zero is not a regular file; no file written" run /dev/zero
 # Refused by its size before any of it is read: 300 MB of memory are plenty.
 expect 1 "large.txt is larger than 64 MiB; no file written" sh -c 'ulimit -v 300000 && exec "$@"' - \
   "$conv" "${required[@]}" large.txt
 expect 1 "line 1 of exact.txt is longer than 32767 bytes; no file written" run exact.txt
-expect 1 "cannot read the log /: Is a directory" run /
-expect 1 "cannot read the log gone.txt: No such file or directory" run gone.txt
+# A line without an end at the bound costs no second copy of the log.
+/usr/bin/time -o peak -f %M "$conv" "${required[@]}" exact.txt >/dev/null 2>&1
+[ "$(tail -n 1 peak)" -lt 100000 ] || { echo "FAILED: a 64 MiB last line took $(tail -n 1 peak) KB"; failed=1; }
+expect 1 "cannot read the log /: Is a directory; no file written" run /
+expect 1 "cannot read the log gone.txt: No such file or directory; no file written" run gone.txt
 expect 2 "Missing value after '--soapbox'." "$conv" log.txt "${required[@]}" --soapbox
 expect 2 "no LOGFILE given" "$conv" "${required[@]}"
 [ ! -e S59AAA.cbr ] || { echo "FAILED: a file was written"; failed=1; }
@@ -44,13 +50,28 @@ expect 0 "Usage: pelikan-convert [options] LOGFILE" sh -c '"$0" --help >&2' "$co
 expect 4 "the Cabrillo file was written, but standard output failed: No space left on device" \
   sh -c '"$0" "$@" >/dev/full' "$conv" "${required[@]}" log.txt
 tail -c 13 S59AAA.cbr | grep -q "^END-OF-LOG:" || { echo "FAILED: no whole file beside a full output"; failed=1; }
+expect 4 "the Cabrillo file was written, but standard output failed: Broken pipe" \
+  bash -c '"$0" "$@" | true; exit "${PIPESTATUS[0]}"' "$conv" "${required[@]}" most.txt
+
+# Killed at the rename, by any signal: the old file stays and no temporary
+# file is left, or one left by a SIGKILL goes with the next run. A link in
+# the target's place is replaced, not followed, with the umask's mode.
+echo old >S59AAA.cbr
+for signal in HUP QUIT TERM INT KILL; do
+  (strace -f -o /dev/null -e inject=rename:error=EINTR:signal=$signal "$conv" "${required[@]}" log.txt) >/dev/null 2>&1
+  [ "$(cat S59AAA.cbr)" = old ] && [ "$(ls -A | grep -c '^\.S59')" = "$([ $signal = KILL ] && echo 1 || echo 0)" ] ||
+    { echo "FAILED: killed by $signal"; failed=1; }
+done 2>/dev/null
+echo shared >other.cbr && chmod 666 other.cbr && ln -sf other.cbr S59AAA.cbr && umask 022
+expect 0 "Obdelani so 1 zapisi" run log.txt
+[ ! -L S59AAA.cbr ] && [ "$(stat -c %a S59AAA.cbr)" = 644 ] && [ "$(cat other.cbr)" = shared ] &&
+  [ -z "$(ls -A | grep '^\.S59')" ] || { echo "FAILED: a link as the target, or a leftover"; failed=1; }
 
 echo old >S59AAA.cbr
-seq 0 32767 | sed 's/.*/80 CW 2007-03-04 0601 S5& 599 599 1/' >many.txt
 expect 1 "many.txt holds more than 32767 contacts; no file written" run many.txt
 # The list goes out up to the stop: the header and every contact read.
 [ "$(cat S59AAA.cbr)" = old ] && [ "$(wc -l <out)" = 32783 ] || { echo "FAILED: old file or list"; failed=1; }
-sed 1d many.txt >most.txt && expect 0 "Obdelano je 32767 zapisov" run most.txt
+expect 0 "Obdelano je 32767 zapisov" run most.txt
 
 # Paths are taken byte for byte; the file name is UTF-8, as the system names files.
 mkdir $'out\xe8' && cp log.txt $'l\xe8g.txt'
@@ -82,7 +103,7 @@ expect 1 "cannot write locked/S59AAA.cbr: Permission denied; no file written" \
 [ "$(id -u)" != 0 ] || expect 1 "cannot write shared/S59AAA.cbr: Permission denied; no file written" \
   nobody --output-dir shared log.txt
 chmod 000 log.txt
-expect 1 "cannot read the log log.txt: Permission denied" nobody log.txt
+expect 1 "cannot read the log log.txt: Permission denied; no file written" nobody log.txt
 [ -z "$(ls -A locked)" ] && [ "$(cat shared/S59AAA.cbr)" = "root's" ] && ! grep -q QSO: out ||
   { echo "FAILED: a refused run left a trace"; failed=1; }
 exit $failed

@@ -5,11 +5,14 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <new>
 
@@ -53,8 +56,11 @@ class FaultyDisk : public FileSystem {
  public:
   explicit FaultyDisk(Step step, bool unnamed = true, off_t claimed_size = 0, std::size_t piece = 0)
       : step_(step), unnamed_(unnamed), claimed_size_(claimed_size), piece_(piece) {}
+  // Dies of SIGKILL where the step would fail, as a power cut would end it.
+  bool kill = false;
   int CreateUnnamed(const std::filesystem::path& folder) override {
-    return !unnamed_ ? Fail(EOPNOTSUPP) : step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnnamed(folder);
+    if (!unnamed_) return errno = EOPNOTSUPP, -1;  // no step of the write, but how vfat is
+    return step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnnamed(folder);
   }
   int CreateUnique(std::string& name) override {
     return step_ == Step::kCreate ? Fail(EACCES) : FileSystem::CreateUnique(name);
@@ -91,7 +97,10 @@ class FaultyDisk : public FileSystem {
   }
 
  private:
-  static int Fail(int error) { return errno = error, -1; }
+  int Fail(int error) {
+    if (kill) std::raise(SIGKILL);
+    return errno = error, -1;
+  }
   Step step_;
   bool unnamed_;
   off_t claimed_size_;
@@ -126,6 +135,27 @@ TEST(ConversionTest, EachStepFailing) {
     EXPECT_EQ(ReadFile(dir / "S5.cbr"), kOld);
     EXPECT_EQ(Entries(dir.path), 2) << "a temporary file was left";
     EXPECT_TRUE(result.processed_message.empty());
+  }
+  // Killed at any step, in a process of its own: the old file stays, and
+  // the next write of the target leaves no temporary file behind.
+  for (const Step step : {Step::kWriteHalfWay, Step::kSetMode, Step::kSync, Step::kLink, Step::kClose, Step::kRename}) {
+    for (const bool unnamed : {true, false}) {
+      if (step == Step::kLink && !unnamed) continue;  // a named file is never linked
+      TempDir dir;
+      WriteFile(dir / "S5.cbr", kOld);
+      if (const pid_t child = ::fork(); child == 0) {
+        FaultyDisk disk(step, unnamed);
+        disk.kill = true;
+        ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", disk);
+        std::_Exit(0);
+      } else {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && ReadFile(dir / "S5.cbr") == kOld) << static_cast<int>(step);
+      }
+      EXPECT_TRUE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr").ok());
+      EXPECT_EQ(Entries(dir.path), 1) << static_cast<int>(step) << (unnamed ? " unnamed" : " named");
+    }
   }
   // A folder that cannot be synced once the file is in place: written, with a warning.
   for (const bool unnamed : {true, false}) {

@@ -10,8 +10,9 @@ if(NOT uid EQUAL 0 OR state MATCHES "installed")
   return()
 endif()
 set(ENV{DEBIAN_FRONTEND} noninteractive)
-set(work ${WORK_DIR}/as-nobody)
-file(REMOVE_RECURSE ${work})
+# The user's folder of its own outside the build tree, which may lie in a
+# home folder that nobody else may enter.
+execute_process(COMMAND mktemp -d -t pelikan-apt-XXXXXX OUTPUT_VARIABLE work OUTPUT_STRIP_TRAILING_WHITESPACE)
 file(COPY ${LOG} DESTINATION ${work})
 file(GLOB deb ${WORK_DIR}/pelikan_*.deb)
 execute_process(COMMAND chown -R nobody ${work})
@@ -25,7 +26,12 @@ execute_process(
   OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE converted)
 # The package comes off again, whatever failed.
 execute_process(COMMAND apt-get purge -y -q pelikan RESULT_VARIABLE purged OUTPUT_VARIABLE purge ERROR_VARIABLE purge)
-if(NOT installed EQUAL 0 OR NOT purged EQUAL 0 OR NOT converted EQUAL 0 OR NOT EXISTS ${work}/S59AAA.cbr
+set(written FALSE)
+if(EXISTS ${work}/S59AAA.cbr)
+  set(written TRUE)
+endif()
+file(REMOVE_RECURSE ${work})
+if(NOT installed EQUAL 0 OR NOT purged EQUAL 0 OR NOT converted EQUAL 0 OR NOT written
    OR EXISTS /usr/bin/pelikan OR EXISTS /usr/bin/pelikan-convert OR EXISTS /usr/share/pelikan
    OR EXISTS /usr/share/doc/pelikan OR EXISTS /usr/share/applications/org.example.Pelikan.desktop)
   message(FATAL_ERROR "apt install ${installed}, purge ${purged}, as nobody ${converted}:\n${errors}\n${apt}${purge}")
