@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -15,13 +16,13 @@
 #include <QStatusBar>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <utility>
 
 #include "contest/fields.h"
 #include "engine/convert_log.h"
+#include "engine/messages.h"
 #include "window/category_list.h"
 #include "window/controls.h"
 #include "window/result_list_model.h"
@@ -73,69 +74,6 @@ QString FromPath(const std::filesystem::path& path) {
 // system's encoding; nothing when the text gives no name.
 std::optional<std::string> CabrilloName(const QString& callsign) {
   return CabrilloFileName(QFile::encodeName(callsign).toStdString());
-}
-
-QString NoFileNameMessage(const QString& callsign) {
-  return QStringLiteral("Iz znaka »%1« ni mogoče sestaviti imena datoteke CBR.\n\nVpišite pravi znak.")
-      .arg(callsign);
-}
-
-QString FailureMessage(const ConversionFailure& failure, const QString& log_path) {
-  const QString reason = SystemReason(failure.error, QString::fromLocal8Bit(failure.reason));
-  const QString not_written = QStringLiteral("\n\nDatoteka CBR ni bila zapisana.");
-  switch (failure.kind) {
-    case FailureKind::kCannotReadLog:
-      return QStringLiteral("Dnevnika %1 ni mogoče prebrati:\n%2.\n\nDatoteka CBR ni bila zapisana.")
-          .arg(FromPath(failure.path), reason);
-    case FailureKind::kCannotWriteFile:
-      return QStringLiteral(
-                 "Datoteke %1 ni mogoče zapisati:\n%2.\n\n"
-                 "Datoteka CBR ni bila zapisana; obstoječa datoteka je ostala nespremenjena.")
-          .arg(FromPath(failure.path), reason);
-    case FailureKind::kTooManyContacts:
-      return QStringLiteral("Dnevnik %1 ima več kot %2 zvez.\n\nDatoteka CBR ni bila zapisana.")
-          .arg(QDir::toNativeSeparators(log_path), QString::number(kMaxRecords));
-    case FailureKind::kLogNotAFile:
-      return QStringLiteral("%1 ni navadna datoteka.").arg(FromPath(failure.path)) + not_written;
-    case FailureKind::kLogTooLarge:
-      return QStringLiteral("Dnevnik %1 je večji od %2 MiB.")
-                 .arg(FromPath(failure.path), QString::number(kMaxLogBytes >> 20)) +
-             not_written;
-    case FailureKind::kLineTooLong:
-      return QStringLiteral("Vrstica %1 dnevnika %2 je daljša od %3 znakov.")
-                 .arg(QString::number(failure.line), FromPath(failure.path), QString::number(kMaxLineBytes)) +
-             not_written;
-    case FailureKind::kOutOfMemory:
-      return QStringLiteral("Za pretvorbo dnevnika %1 ni dovolj pomnilnika.").arg(FromPath(failure.path)) +
-             not_written;
-  }
-  return {};
-}
-
-// What a note says, for the box's details.
-QString NoteText(const LogNote& note) {
-  switch (note.kind) {
-    case NoteKind::kContactBeforeColumns:
-      return QStringLiteral("videti je kot zveza, a ni pretvorjena: pred njo ni bilo polja 599 ali 59");
-    case NoteKind::kContactTooShort:
-      return QStringLiteral("videti je kot zveza, a ni pretvorjena: ima manj kot 8 polj");
-    case NoteKind::kFaultyQsoLine: {
-      static constexpr std::pair<unsigned, const char16_t*> kPieces[] = {
-          {kQsoFrequency, u"frekvenca"},     {kQsoMode, u"način dela"},
-          {kQsoDate, u"datum"},              {kQsoTime, u"čas"},
-          {kQsoWorkedCall, u"klicni znak"},  {kQsoReceivedReport, u"prejeti raport"},
-          {kQsoExchange, u"prejeta izmenjava"},
-      };
-      QStringList pieces;
-      for (const auto& [piece, name] : kPieces) {
-        if (note.faulty_pieces & piece) pieces << QString::fromUtf16(name);
-      }
-      return QStringLiteral("vrstica QSO bo zavrnjena, napačno: %1").arg(pieces.join(QStringLiteral(", ")));
-    }
-    case NoteKind::kReadAsUtf8:
-      return QStringLiteral("Dnevnik je bil shranjen kot UTF-8 in je bil pretvorjen v Windows-1250.");
-  }
-  return {};
 }
 
 // The busy pointer for as long as the conversion runs.
@@ -399,7 +337,7 @@ void Form1::Command1Click() {
     return;
   }
   if (!CabrilloName(Text1[kCallsignIndex]->text())) {
-    Warn(NoFileNameMessage(Text1[kCallsignIndex]->text()));
+    Warn(Utf8(NoFileNameMessage(Text1[kCallsignIndex]->text().toStdString())));
     return;
   }
   InputPath.clear();
@@ -458,12 +396,14 @@ Form1::RunOutcome Form1::RunConversion() {
     }
     failure = std::move(result.failure);
   }
-  if (failure) Warn(FailureMessage(*failure, InputPath));
+  if (failure) {
+    // Whatever stands in the file's place now stood there before the run.
+    const bool earlier_file_kept = QFileInfo(FromPath(failure->path)).isFile();
+    Warn(Utf8(FailureMessage(*failure, QDir::toNativeSeparators(InputPath).toStdString(), earlier_file_kept)));
+    result_list_->AddLine(kRunStoppedLine);
+  }
   if (result.folder_sync_error != 0) {
-    Warn(QStringLiteral("Datoteka %1 je zapisana, vendar njene mape ni bilo mogoče shraniti na disk:\n%2.\n\n"
-                        "Ob izpadu elektrike se lahko vrne prejšnja datoteka.")
-             .arg(QDir::toNativeSeparators(written_file_),
-                  SystemReason(result.folder_sync_error, QString::fromLocal8Bit(std::strerror(result.folder_sync_error)))));
+    Warn(Utf8(FolderNotSyncedMessage(QDir::toNativeSeparators(written_file_).toStdString(), result.folder_sync_error)));
   }
   ShowNotes(result);
   return failure ? RunOutcome::kFailed : RunOutcome::kWritten;
@@ -473,23 +413,9 @@ void Form1::ShowNotes(const ConversionResult& result) {
   const int warnings = result.WarningCount();
   if (warnings == 0) return;
   QStringList details;
-  for (const LogNote& note : result.notes) {
-    if (!note.IsWarning()) {
-      details << NoteText(note);
-      continue;
-    }
-    details << QStringLiteral("vrstica %1: %2\n%3").arg(note.line).arg(NoteText(note), FromCp1250(note.text));
-  }
-  if (result.notes_not_kept > 0) {
-    details << QStringLiteral("... in še %1 vrstic, ki niso prikazane.").arg(result.notes_not_kept);
-  }
-  desktop_.WarnWithDetails(
-      this, kMessageTitle,
-      QStringLiteral("Vrstice dnevnika, ki jih je treba pogledati: %1.\n\n"
-                     "Nekatere zveze niso bile pretvorjene ali pa jih komisija ne bo sprejela; "
-                     "vrstice so naštete v podrobnostih.")
-          .arg(warnings),
-      details.join(QStringLiteral("\n\n")));
+  for (const LogNote& note : result.notes) details << Utf8(NoteMessage(note));
+  if (result.notes_not_kept > 0) details << Utf8(NotesNotShownMessage(result.notes_not_kept));
+  desktop_.WarnWithDetails(this, kMessageTitle, Utf8(LineReportMessage(warnings)), details.join(QStringLiteral("\n\n")));
 }
 
 void Form1::Command2Click() {

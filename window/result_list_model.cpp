@@ -13,6 +13,13 @@ void ResultListModel::SetLines(ResultList lines) {
   endResetModel();
 }
 
+void ResultListModel::AddLine(std::string_view line) {
+  const int row = rowCount();
+  beginInsertRows({}, row, row);
+  lines_.push_back(line);
+  endInsertRows();
+}
+
 int ResultListModel::rowCount(const QModelIndex& parent) const {
   // A list has rows only under its invisible root.
   return parent.isValid() ? 0 : static_cast<int>(lines_.size());

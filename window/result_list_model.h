@@ -17,6 +17,8 @@ class ResultListModel : public QAbstractListModel {
   using QAbstractListModel::QAbstractListModel;
 
   void SetLines(ResultList lines);
+  // Adds a line (Windows-1250) at the end.
+  void AddLine(std::string_view line);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

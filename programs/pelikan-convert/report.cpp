@@ -50,17 +50,6 @@ std::string NoteText(const LogNote& note) {
 
 }  // namespace
 
-std::string ShownPath(std::string_view path) {
-  std::string shown;
-  shown.reserve(path.size());
-  while (!path.empty()) {
-    const std::size_t length = Utf8SequenceLength(path);
-    shown += length == 0 ? std::string_view("\xEF\xBF\xBD") : path.substr(0, length);
-    path.remove_prefix(std::max<std::size_t>(length, 1));
-  }
-  return shown;
-}
-
 void PrintWarnings(const ConversionResult& result, const std::string& log_shown) {
   for (const LogNote& note : result.notes) {
     const std::string where =

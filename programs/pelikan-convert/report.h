@@ -8,6 +8,7 @@
 
 #include "engine/convert_log.h"
 #include "engine/cp1250.h"
+#include "engine/messages.h"
 
 namespace pelikan {
 
@@ -31,10 +32,6 @@ void PrintLines(std::FILE* stream, const Lines& lines) {
   }
   std::fwrite(utf8.data(), 1, utf8.size(), stream);
 }
-
-// A path as the messages show it: its bytes as UTF-8, a "�" for each byte
-// that is not.
-std::string ShownPath(std::string_view path);
 
 // One line per note of the run on standard error, in the form editors jump
 // to ("log.txt:57: warning: ..."), and a line for a folder that could not be

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef PELIKAN_ENGINE_MESSAGES_H_
+#define PELIKAN_ENGINE_MESSAGES_H_
+
+#include <string>
+#include <string_view>
+
+#include "engine/convert_log.h"
+
+namespace pelikan {
+
+// What a front end tells the user about a conversion, in Slovenian and
+// UTF-8: the window and the browser page say the same words. Paths are
+// given as the message shows them (see ShownPath).
+
+// The reason a file operation failed, in Slovenian for the common reasons
+// (no such file, permission denied, no space left, a full quota, a
+// read-only file system, a name too long, a folder): by `error` (an errno
+// value) when it is not 0, else by the system's own words. Any other reason
+// keeps the system's words.
+std::string ReasonInSlovenian(int error, std::string_view system_words);
+
+// `path` as a message shows it: its bytes as UTF-8, a "�" for each byte that
+// is not.
+std::string ShownPath(std::string_view path);
+
+// Why the run failed. `log_shown` names the log; `earlier_file_kept` says
+// that an earlier Cabrillo file stands where the new one was to go, left as
+// it was.
+std::string FailureMessage(const ConversionFailure& failure, std::string_view log_shown, bool earlier_file_kept);
+
+// The line a front end adds to the result list of a run that stopped, so
+// that the list of what was read does not pass for a finished one. ASCII,
+// so the same in Windows-1250.
+inline constexpr std::string_view kRunStoppedLine = "*** Pretvorba se je ustavila; datoteka CBR ni bila zapisana.";
+
+// The callsign field (UTF-8) gives no file name.
+std::string NoFileNameMessage(std::string_view callsign);
+
+// The Cabrillo file was written, but its folder could not be synced.
+std::string FolderNotSyncedMessage(std::string_view file_shown, int error);
+
+// The line report: the box's text for `warnings` warnings, and the details
+// of one note, "vrstica 57: ..." and the line as read for a warning.
+std::string LineReportMessage(int warnings);
+std::string NoteMessage(const LogNote& note);
+std::string NotesNotShownMessage(int count);
+
+}  // namespace pelikan
+
+#endif  // PELIKAN_ENGINE_MESSAGES_H_
