@@ -29,6 +29,8 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
   if (MovesBetweenFields(event)) emit LostFocus();
 }
 
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { setAcceptDrops(false); }
+
 void TextBox::keyPressEvent(QKeyEvent* event) {
   emit KeyPress(event);
   QLineEdit::keyPressEvent(event);
@@ -38,6 +40,8 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
+  // A log dropped on the box goes to the window.
+  lineEdit()->setAcceptDrops(false);
 }
 
 void ComboBox::showPopup() {

@@ -20,7 +20,8 @@ class TextBox : public QLineEdit {
   Q_OBJECT
 
  public:
-  using QLineEdit::QLineEdit;
+  // Takes no drops, so that a log dropped on it goes to the window.
+  explicit TextBox(QWidget* parent = nullptr);
 
  signals:
   void GotFocus();

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -67,8 +68,9 @@ void Desktop::Start(const QString& program, const QStringList& arguments, QObjec
   process->start(program, arguments);
 }
 
-void Desktop::ShowText(QWidget* parent, const QString& title, const QString& text) {
-  auto* viewer = new TextViewer(title, text, parent);
+void Desktop::ShowText(QWidget* parent, const QString& title, const QString& text,
+                       std::function<void()> open_in_editor) {
+  auto* viewer = new TextViewer(title, text, std::move(open_in_editor), parent);
   viewer->setAttribute(Qt::WA_DeleteOnClose);
   viewer->show();
 }
@@ -82,6 +84,17 @@ void Desktop::WarnWithDetails(QWidget* parent, const QString& title, const QStri
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
   box.setDetailedText(details);
   box.exec();
+}
+
+bool Desktop::WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text,
+                                const QString& details) {
+  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+  box.setDetailedText(details);
+  QPushButton* go_on = box.addButton(QStringLiteral("Nadaljuj"), QMessageBox::AcceptRole);
+  QPushButton* go_back = box.addButton(QStringLiteral("Popravi"), QMessageBox::RejectRole);
+  box.setDefaultButton(go_back);
+  box.exec();
+  return box.clickedButton() == go_on;
 }
 
 Desktop& SystemDesktop() {
@@ -117,7 +130,9 @@ void CannotOpen(Desktop& desktop, QWidget* parent, const QString& title, const Q
                    .arg(QDir::toNativeSeparators(path), reason));
 }
 
-void ShowInOwnViewer(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
+}  // namespace
+
+void ShowTextFile(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
   QFile file(path);
   QByteArray bytes;
   if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
@@ -126,30 +141,36 @@ void ShowInOwnViewer(Desktop& desktop, QWidget* parent, const QString& title, co
     return;
   }
   desktop.ShowText(parent, QFileInfo(path).fileName(),
-                   FromCp1250(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+                   FromCp1250(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
+                   [&desktop, parent = QPointer<QWidget>(parent), title, path] {
+                     if (parent) OpenInTextEditor(desktop, parent, title, path);
+                   });
 }
 
-}  // namespace
-
-void OpenAsText(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
-  // Said here rather than left to an application that may open an empty
-  // new file under that name.
+void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
+  // Said here rather than left to an editor that may open an empty new file
+  // under that name.
   if (!QFileInfo::exists(path)) {
     CannotOpen(desktop, parent, title, path, SystemReason(ENOENT, {}));
     return;
   }
   const QString entry = desktop.DefaultTextApplication();
-  // A terminal program would need a terminal we cannot pick reliably, and
-  // gives no way to print; the own viewer does both.
   if (entry.isEmpty() || RunsInTerminal(entry)) {
-    ShowInOwnViewer(desktop, parent, title, path);
+    desktop.Warn(parent, title,
+                 QStringLiteral("Namizje nima urejevalnika besedil, ki bi ga program lahko odprl.\n\n"
+                                "Datoteko %1 odprite sami; zapisana je v kodni tabeli Windows-1250.")
+                     .arg(QDir::toNativeSeparators(path)));
     return;
   }
   // gio starts the entry as the desktop would, with its own rules for the
   // Exec line's field codes, and fails when the program cannot start.
   desktop.Start(QStringLiteral("gio"), {QStringLiteral("launch"), entry, path}, parent,
                 [&desktop, parent = QPointer<QWidget>(parent), title, path](bool succeeded) {
-                  if (!succeeded && parent) ShowInOwnViewer(desktop, parent, title, path);
+                  if (succeeded || !parent) return;
+                  desktop.Warn(parent, title,
+                               QStringLiteral("Urejevalnika besedil ni bilo mogoče zagnati ali pa se je takoj "
+                                              "končal z napako.\n\nDatoteka: %1")
+                                   .arg(QDir::toNativeSeparators(path)));
                 });
 }
 

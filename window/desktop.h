@@ -13,9 +13,9 @@ class QWidget;
 namespace pelikan {
 
 // What the window asks of the desktop around it: the file-open dialog, the
-// text application for the written file, the program's own text viewer,
-// and warnings that wait for the user. Tests put their own answers here;
-// the program uses SystemDesktop().
+// program's own text viewer, the text editor for the written file, and
+// warnings that wait for the user. Tests put their own answers here; the
+// program uses SystemDesktop().
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -32,13 +32,19 @@ class Desktop {
   // is gone.
   virtual void Start(const QString& program, const QStringList& arguments, QObject* context,
                      std::function<void(bool succeeded)> done);
-  // Shows `text` in the program's own read-only viewer, which can print it.
-  virtual void ShowText(QWidget* parent, const QString& title, const QString& text);
+  // Shows `text` in the program's own read-only viewer, which can print it
+  // and calls `open_in_editor` for its editor button.
+  virtual void ShowText(QWidget* parent, const QString& title, const QString& text,
+                        std::function<void()> open_in_editor);
   // Shows a modal warning and returns once the user has closed it.
   virtual void Warn(QWidget* parent, const QString& title, const QString& text);
   // The same with `details` behind the box's details button.
   virtual void WarnWithDetails(QWidget* parent, const QString& title, const QString& text,
                                const QString& details);
+  // The same with a button to go on and one to go back; returns whether the
+  // user went on.
+  virtual bool WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text,
+                                 const QString& details);
 };
 
 Desktop& SystemDesktop();
@@ -46,12 +52,19 @@ Desktop& SystemDesktop();
 // Whether the desktop entry file at `path` runs its program in a terminal.
 bool RunsInTerminal(const QString& path);
 
-// Opens the Windows-1250 text file at `path` for the user to read and print:
-// in the desktop's default application for plain text (never chosen by the
-// file's extension), or, when there is none, it runs in a terminal or it
-// fails to start, in the program's own viewer. Problems are told through
-// `desktop.Warn` under `title`.
-void OpenAsText(Desktop& desktop, QWidget* parent, const QString& title, const QString& path);
+// Shows the Windows-1250 text file at `path` in the program's own viewer,
+// which decodes it as what it is (a text application guesses, and a common
+// one took it for ISO-8859-1); from there it prints, or goes to the desktop's
+// text editor by OpenInTextEditor. Problems are told through `desktop.Warn`
+// under `title`.
+void ShowTextFile(Desktop& desktop, QWidget* parent, const QString& title, const QString& path);
+
+// Opens `path` in the desktop's default application for plain text (never
+// one chosen by the file's extension), started as the desktop would start
+// it. Says so when there is none, when it runs in a terminal (which we
+// cannot pick reliably), or when it does not start or ends at once with a
+// failure.
+void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, const QString& path);
 
 }  // namespace pelikan
 

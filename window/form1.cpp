@@ -9,11 +9,15 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QListView>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <filesystem>
@@ -21,6 +25,7 @@
 #include <utility>
 
 #include "contest/fields.h"
+#include "contest/value_checks.h"
 #include "engine/convert_log.h"
 #include "engine/messages.h"
 #include "window/category_list.h"
@@ -112,11 +117,16 @@ void Form1::CreateControls() {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Pelikan Write by QAZMIX 07"));
   setWindowIcon(ProgramIcon());
-  setFixedSize(Px(kClientWidth), Px(kClientHeight));
+  // A log dropped anywhere on the window lands here, not in a text box.
+  setAcceptDrops(true);
+  canvas_ = new QWidget(this);
+  canvas_->setObjectName(QStringLiteral("Canvas"));
+  canvas_->setFixedSize(Px(kClientWidth), Px(kClientHeight));
   CreateFields();
   CreateButtons();
   CreateList();
   CreateStatusBar();
+  FitToScreen();
 
   // The fields in their order, then the make button, the list and the
   // print button.
@@ -133,8 +143,31 @@ void Form1::CreateControls() {
   Text1[kCallsignIndex]->setFocus();
 }
 
+void Form1::FitToScreen() {
+  const QSize drawn = canvas_->size();
+  // Room for the title bar and the frame, which the window manager adds.
+  constexpr int kFrame = 40;
+  const QSize room = screen()->availableGeometry().size() - QSize(kFrame / 4, kFrame);
+  if (room.width() >= drawn.width() && room.height() >= drawn.height()) {
+    setFixedSize(drawn);
+    return;
+  }
+  // At a large display scale the window as drawn runs off the screen and its
+  // buttons cannot be reached: the form scrolls instead, in a window as
+  // large as fits.
+  auto* scroller = new QScrollArea(this);
+  scroller->setObjectName(QStringLiteral("Scroller"));
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidget(canvas_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroller);
+  setMaximumSize(drawn);
+  resize(drawn.boundedTo(room));
+}
+
 void Form1::CreateFields() {
-  Frame1 = new Frame(QStringLiteral("Podatki o tekmovanju"), this);
+  Frame1 = new Frame(QStringLiteral("Podatki o tekmovanju"), canvas_);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Frame1->setGeometry(Twips(120, 120, 4695, 6615));
   for (std::size_t k = 0; k < kContestFields.size(); ++k) {
@@ -169,12 +202,12 @@ void Form1::CreateFields() {
 }
 
 void Form1::CreateButtons() {
-  Command1 = new QPushButton(kMakeCaption, this);
+  Command1 = new QPushButton(kMakeCaption, canvas_);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(Twips(960, 6960, 1335, 375));
   Command1->setEnabled(false);
 
-  Command2 = new QPushButton(QStringLiteral("Tiskaj"), this);
+  Command2 = new QPushButton(QStringLiteral("Tiskaj"), canvas_);
   Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setGeometry(Twips(2760, 6960, 1455, 375));
   Command2->setVisible(false);
@@ -183,11 +216,11 @@ void Form1::CreateButtons() {
 }
 
 void Form1::CreateList() {
-  Label2 = new QLabel(this);
+  Label2 = new QLabel(canvas_);
   Label2->setObjectName(QStringLiteral("Label2"));
   Label2->setGeometry(Twips(240, 7680, 4575, 255));
 
-  List1 = new QListView(this);
+  List1 = new QListView(canvas_);
   List1->setObjectName(QStringLiteral("List1"));
   List1->setGeometry(Twips(4920, 240, 10095, 7260));
   result_list_ = new ResultListModel(List1);
@@ -205,7 +238,7 @@ void Form1::CreateList() {
 }
 
 void Form1::CreateStatusBar() {
-  StatusBar1 = new QStatusBar(this);
+  StatusBar1 = new QStatusBar(canvas_);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setGeometry(Twips(0, 8130, kClientWidth, 255));
@@ -336,16 +369,25 @@ void Form1::Command1Click() {
     close();
     return;
   }
+  StartRun({});
+}
+
+void Form1::StartRun(const QString& dropped_log) {
   if (!CabrilloName(Text1[kCallsignIndex]->text())) {
     Warn(Utf8(NoFileNameMessage(Text1[kCallsignIndex]->text().toStdString())));
     return;
   }
+  if (!FieldValuesAccepted()) return;
   InputPath.clear();
   written_file_.clear();
-  // One entry that shows every file; "*" since "*.*" would hide names
-  // without a dot.
-  dialog_filter_ = QStringLiteral("*.* (*)");
-  ChooseInputFile();
+  if (dropped_log.isEmpty()) {
+    // One entry that shows every file; "*" since "*.*" would hide names
+    // without a dot.
+    dialog_filter_ = QStringLiteral("*.* (*)");
+    ChooseInputFile();
+  } else {
+    InputPath = dropped_log;
+  }
   panel1_->setText(QDir::toNativeSeparators(InputPath));
   // The QsoRegisters would be reset here: every conversion starts with
   // fresh ones of its own, so there is nothing left over to clear.
@@ -357,6 +399,53 @@ void Form1::Command1Click() {
   }
   // Away from KONEC, where a stray Enter would end the program.
   List1->setFocus();
+}
+
+bool Form1::FieldValuesAccepted() {
+  const std::vector<FieldWarning> odd = CheckFieldValues(FieldsAsContestData(), QDate::currentDate().year());
+  if (odd.empty()) return true;
+  QStringList details;
+  for (const FieldWarning& warning : odd) details << Utf8(warning.slovenian);
+  if (desktop_.WarnBeforeGoingOn(this, kMessageTitle,
+                                 QStringLiteral("Nekatere vrednosti polj so videti napačne; komisija jih morda "
+                                                "vseeno sprejme. Podrobnosti povedo, katere.\n\n"
+                                                "Nadaljujem z izdelavo datoteke CBR?"),
+                                 details.join(u'\n'))) {
+    return true;
+  }
+  FieldControl(*odd.front().field)->setFocus();
+  return false;
+}
+
+QString Form1::DropRefusal(const QMimeData* dropped) const {
+  if (!Command1->isEnabled() || Command1->text() == kExitCaption) {
+    return Command1->text() == kExitCaption
+               ? QStringLiteral("Datoteka CBR je že izdelana; dnevnika ni mogoče spustiti.")
+               : QStringLiteral("Dnevnik spustite, ko so polja z zvezdico izpolnjena in je kategorija izbrana.");
+  }
+  if (!dropped->hasUrls() || dropped->urls().size() != 1 || !dropped->urls().front().isLocalFile()) {
+    return QStringLiteral("Spustite eno samo datoteko z dnevnikom.");
+  }
+  return {};
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  const QString refusal = DropRefusal(event->mimeData());
+  if (refusal.isEmpty()) {
+    event->acceptProposedAction();
+  } else {
+    panel1_->setText(refusal);
+    event->ignore();
+  }
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  if (!DropRefusal(event->mimeData()).isEmpty()) return;
+  event->acceptProposedAction();
+  // Run once the drop is over: the run's dialogs must not stand inside the
+  // drag and drop.
+  const QString log = event->mimeData()->urls().front().toLocalFile();
+  QMetaObject::invokeMethod(this, [this, log] { StartRun(log); }, Qt::QueuedConnection);
 }
 
 void Form1::ChooseInputFile() {
@@ -425,7 +514,7 @@ void Form1::Command2Click() {
     Warn(QStringLiteral("Datoteka CBR ni bila zapisana, zato ni česa tiskati."));
     return;
   }
-  OpenAsText(desktop_, this, kMessageTitle, written_file_);
+  ShowTextFile(desktop_, this, kMessageTitle, written_file_);
 }
 
 ContestData Form1::FieldsAsContestData() const {

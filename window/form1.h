@@ -20,7 +20,10 @@
 #include "window/desktop.h"
 
 class QGroupBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
+class QMimeData;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -61,6 +64,10 @@ class Form1 : public QWidget {
  protected:
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // One log dropped onto the window runs as if chosen in the file dialog,
+  // while the make button is on; otherwise the status bar says why not.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void CreateControls();
@@ -68,6 +75,8 @@ class Form1 : public QWidget {
   void CreateButtons();
   void CreateList();
   void CreateStatusBar();
+  // The form as drawn, or in a scroll area when that does not fit the screen.
+  void FitToScreen();
   QWidget* FieldControl(const ContestField& field) const;
   void ConnectHandlers();
 
@@ -89,6 +98,12 @@ class Form1 : public QWidget {
 
   enum class RunOutcome { kNoInput, kWritten, kFailed };
 
+  // A run on the log chosen in the file dialog, or on `dropped_log`.
+  void StartRun(const QString& dropped_log);
+  // Whether the user goes on after being told of odd field values, if any.
+  bool FieldValuesAccepted();
+  // Why a drop of `dropped` is refused; empty when it is taken.
+  QString DropRefusal(const QMimeData* dropped) const;
   void SendTabForEnter(const QKeyEvent* event);
   void ChooseInputFile();
   // Converts the chosen log with the fields as they stand and shows the
@@ -106,6 +121,7 @@ class Form1 : public QWidget {
   Desktop& desktop_;
   FileSystem& file_system_;
 
+  QWidget* canvas_ = nullptr;  // holds the controls as drawn
   QGroupBox* Frame1 = nullptr;
   std::array<TextBox*, kText1Count> Text1{};
   std::array<ComboBox*, 2> Combo1{};

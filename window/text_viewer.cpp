@@ -3,15 +3,27 @@
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace pelikan {
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
-TextViewer::TextViewer(const QString& title, const QString& text, QWidget* parent)
+namespace pelikan {
+namespace {
+
+const QString kContinued = QStringLiteral("\u21AA ");
+
+}  // namespace
+
+TextViewer::TextViewer(const QString& title, const QString& text, std::function<void()> open_in_editor,
+                       QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("TextViewer"));
   setWindowTitle(title);
@@ -22,16 +34,20 @@ TextViewer::TextViewer(const QString& title, const QString& text, QWidget* paren
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setPointSize(9);
   text_->setFont(fixed);
-  // The print goes from the document, which keeps its own font.
-  text_->document()->setDefaultFont(fixed);
   // The file's CR LF ends would otherwise leave a stray CR on every line.
   text_->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* print = buttons->addButton(QStringLiteral("Tiskaj"), QDialogButtonBox::ActionRole);
   print->setObjectName(QStringLiteral("ViewerPrint"));
+  QPushButton* editor = buttons->addButton(QStringLiteral("Odpri v urejevalniku"), QDialogButtonBox::ActionRole);
+  editor->setObjectName(QStringLiteral("ViewerEditor"));
+  editor->setToolTip(QStringLiteral("Odpre datoteko v urejevalniku besedil namizja. Datoteka je zapisana v kodni "
+                                    "tabeli Windows-1250: urejevalnik jo mora brati v njej, sicer pokaže napačne "
+                                    "črke."));
   QPushButton* close = buttons->addButton(QStringLiteral("Zapri"), QDialogButtonBox::RejectRole);
   connect(print, &QPushButton::clicked, this, &TextViewer::Print);
+  connect(editor, &QPushButton::clicked, this, [open_in_editor = std::move(open_in_editor)] { open_in_editor(); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
@@ -46,7 +62,37 @@ void TextViewer::Print() {
   QPrinter printer;
   printer.setDocName(windowTitle());
   QPrintDialog dialog(&printer, this);
-  if (dialog.exec() == QDialog::Accepted) text_->print(&printer);
+  if (dialog.exec() != QDialog::Accepted) return;
+  // Line by line in the fixed font, as many columns as the page takes: the
+  // same font as on screen, since shrinking it for one long soapbox line
+  // would make every line hard to read.
+  QPainter painter;
+  if (!painter.begin(&printer)) return;
+  painter.setFont(text_->font());
+  const QFontMetricsF metrics(text_->font(), &printer);
+  const QRectF page = printer.pageRect(QPrinter::DevicePixel).translated(-printer.pageRect(QPrinter::DevicePixel).topLeft());
+  const int columns = std::max(20, static_cast<int>(std::floor(page.width() / metrics.horizontalAdvance(u'M'))));
+  double y = metrics.ascent();
+  for (const QString& line : LinesForPrinting(text_->toPlainText(), columns)) {
+    if (y + metrics.descent() > page.height()) {
+      printer.newPage();
+      y = metrics.ascent();
+    }
+    painter.drawText(QPointF(0, y), line);
+    y += metrics.lineSpacing();
+  }
+  painter.end();
+}
+
+QStringList LinesForPrinting(const QString& text, int columns) {
+  QStringList printed;
+  for (const QString& line : text.split(u'\n')) {
+    printed << line.left(columns);
+    for (qsizetype at = columns; at < line.size(); at += columns - kContinued.size()) {
+      printed << kContinued + line.mid(at, columns - kContinued.size());
+    }
+  }
+  return printed;
 }
 
 }  // namespace pelikan

@@ -4,25 +4,35 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QPlainTextEdit;
 
 namespace pelikan {
 
-// A small read-only window that shows a text file in the fixed-pitch font
-// and prints it through the print dialog; the fallback when the desktop has
-// no usable text application.
+// A small read-only window that shows a text file in the fixed-pitch font,
+// scrolling sideways for long lines; it prints the file through the print
+// dialog, and hands it to the desktop's text editor by `open_in_editor`.
 class TextViewer : public QDialog {
   Q_OBJECT
 
  public:
-  TextViewer(const QString& title, const QString& text, QWidget* parent = nullptr);
+  TextViewer(const QString& title, const QString& text, std::function<void()> open_in_editor,
+             QWidget* parent = nullptr);
 
   void Print();
 
  private:
   QPlainTextEdit* text_ = nullptr;
 };
+
+// The lines of `text` as printed `columns` wide: a longer line goes on in
+// the lines below it, each beginning with the continuation mark "↪ ", so
+// that nothing runs past the page's edge and a wrapped line is told from a
+// new one.
+QStringList LinesForPrinting(const QString& text, int columns);
 
 }  // namespace pelikan
 

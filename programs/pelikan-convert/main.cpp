@@ -3,12 +3,15 @@
 // file with the contest data given as options, for scripts and batch use.
 
 #include <array>
+#include <chrono>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <variant>
+#include <vector>
 
+#include "contest/value_checks.h"
 #include "engine/convert_log.h"
 #include "process/huge_pages.h"
 #include "programs/pelikan-convert/options.h"
@@ -24,8 +27,9 @@ void EndBySignal(int signal) {
   std::raise(signal);
 }
 
-// Prints what the run gave and returns the exit status.
-int Report(const pelikan::ConversionResult& result, const pelikan::Options& options) {
+// Prints what the run gave and returns the exit status; `warned`: there were
+// warnings before the run.
+int Report(const pelikan::ConversionResult& result, const pelikan::Options& options, bool warned) {
   const std::string log_shown = pelikan::ShownPath(options.log_path);
   pelikan::PrintLines(stdout, result.result_list);
   const bool output_failed = std::fflush(stdout) != 0 || std::ferror(stdout);
@@ -42,7 +46,7 @@ int Report(const pelikan::ConversionResult& result, const pelikan::Options& opti
                  std::strerror(output_error));
     return pelikan::kExitOutputFailed;
   }
-  const bool warned = result.WarningCount() > 0 || result.folder_sync_error != 0;
+  warned = warned || result.WarningCount() > 0 || result.folder_sync_error != 0;
   return options.strict && warned ? pelikan::kExitWarnings : 0;
 }
 
@@ -68,9 +72,16 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "pelikan-convert: the callsign \"%s\" gives no file name\n", callsign.c_str());
     return pelikan::kExitUsage;
   }
+  // Odd field values are said before the run, in the form of the log's
+  // warnings; the run goes on, since the committee may take them.
+  const auto today = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+  const std::vector<pelikan::FieldWarning> odd = pelikan::CheckFieldValues(options.data, int{today.year()});
+  for (const pelikan::FieldWarning& warning : odd) {
+    std::fprintf(stderr, "pelikan-convert: warning: %s\n", warning.english.c_str());
+  }
   const pelikan::ConversionResult result =
       options.check ? pelikan::CheckLog(options.log_path, options.data)
                     : pelikan::ConvertLog(options.log_path, options.data,
                                           std::filesystem::path(options.output_dir) / *file_name);
-  return Report(result, options);
+  return Report(result, options, !odd.empty());
 }

@@ -48,10 +48,12 @@ std::string Usage() {
          "The result list goes to standard output, the processed-records message to\n"
          "standard error. Before it, standard error has a line LOGFILE:LINE: warning:\n"
          "for every log line that looks like a contact but was not converted, or whose\n"
-         "QSO line has a faulty piece. Exit status: 0 done, 1 the conversion failed\n"
-         "(no file written), 2 wrong options, missing contest data or a callsign that\n"
-         "gives no file name, 3 done with warnings under --strict, 4 the Cabrillo file\n"
-         "was written but standard output failed.\n";
+         "QSO line has a faulty piece, and a line pelikan-convert: warning: for an odd\n"
+         "value (a licence year that is no year, an empty contest, operators with\n"
+         "blanks after commas). Exit status: 0 done, 1 the conversion failed (no file\n"
+         "written), 2 wrong options, missing contest data or a callsign that gives no\n"
+         "file name, 3 done with warnings under --strict, 4 the Cabrillo file was\n"
+         "written but standard output failed.\n";
 }
 
 int UsageError(const std::string& message) {

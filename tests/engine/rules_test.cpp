@@ -12,6 +12,7 @@
 
 #include "contest/editing_rules.h"
 #include "contest/fields.h"
+#include "contest/value_checks.h"
 #include "engine/convert_log.h"
 #include "engine/cp1250.h"
 #include "engine/log_notes.h"
@@ -191,6 +192,23 @@ TEST(RulesTest, Times) {
     EXPECT_EQ(LooksLikeTime(text), time) << text;
     const QsoPieces pieces = {"3500", "CW", "2007-03-04", text, "S57BBB", "599", "1990"};
     EXPECT_EQ(FaultyQsoPieces(pieces), sound ? 0u : unsigned{kQsoTime}) << text;
+  }
+}
+
+// Odd values are warned of, field by field; 2026 is this year.
+TEST(RulesTest, FieldWarnings) {
+  const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+      // licence year, contest, operators, the options warned of
+      {"1900", "KV", "S51A,S52B", ""}, {"2027", "KV", "", ""}, {"", "KV", "", ""},
+      {"1899", "KV", "", "licence-year "}, {"2028", "KV", "", "licence-year "}, {"985", "KV", "", "licence-year "},
+      {"19a5", "", "S51A, S52B", "licence-year contest operators "}, {"1985 ", "KV", "S51A ,S52B", "licence-year "},
+  };
+  for (const auto& [year, contest, operators, warned] : rows) {
+    ContestData data;
+    data.LicenceYear = year, data.ContestName = contest, data.Operators = operators;
+    std::string options;
+    for (const FieldWarning& warning : CheckFieldValues(data, 2026)) options.append(warning.field->option).append(" ");
+    EXPECT_EQ(options, warned) << year << "|" << contest << "|" << operators;
   }
 }
 

@@ -10,10 +10,14 @@
 #include <QDir>
 #include <QLabel>
 #include <QListView>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -47,21 +51,25 @@ class FakeDesktop : public Desktop {
     started << (QStringList{program} + arguments).join(' ');
     done(start_succeeds);
   }
-  // Through the own viewer: its title, what it shows, and whether it is read-only, in a fixed
-  // font and with its print button.
-  void ShowText(QWidget*, const QString& title, const QString& text) override {
-    const TextViewer viewer(title, text);
-    const auto* view = viewer.findChild<QPlainTextEdit*>("ViewerText");
+  // The own viewer, shown for real (the last one only): its title, what it shows, and whether it is
+  // read-only in a fixed font.
+  void ShowText(QWidget* parent, const QString& title, const QString& text, std::function<void()> edit) override {
+    qDeleteAll(parent->findChildren<TextViewer*>());
+    Desktop::ShowText(parent, title, text, std::move(edit));
+    const auto* view = parent->findChild<QPlainTextEdit*>("ViewerText");
     const bool fixed = view->fontMetrics().horizontalAdvance("iiii") == view->fontMetrics().horizontalAdvance("MMMM");
-    const bool printable = viewer.findChild<QObject*>("ViewerPrint") != nullptr;
-    shown << viewer.windowTitle() << view->toPlainText() << (view->isReadOnly() && fixed && printable ? "ok" : "?");
+    shown << title << view->toPlainText() << (view->isReadOnly() && fixed ? "ok" : "?");
   }
   void Warn(QWidget*, const QString&, const QString& text) override { warnings << text; }
   void WarnWithDetails(QWidget*, const QString&, const QString& text, const QString& details) override {
     warnings << text + "\n--\n" + details;
   }
+  bool WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text, const QString& details) override {
+    WarnWithDetails(parent, title, text, details);
+    return go_on;
+  }
   QString chosen_file, text_application;  // empty: a cancel, no application
-  bool start_succeeds = true;
+  bool start_succeeds = true, go_on = true;
   QStringList dialogs, started, shown, warnings;
 };
 
@@ -145,6 +153,18 @@ class WindowTest : public ::testing::Test {
                                       {"Text1(8)", "1000 Ljubljana"}, {"Combo1(0)", "CHECKLOG"}}) {
         Do("type", box, text, "");
       }
+    } else if (command == "goon") {  // the answer to a warning that asks whether to go on
+      desktop_.go_on = target == "yes";
+    } else if (command == "drop") {  // files dropped onto the window, names split by ","
+      QMimeData dropped;
+      QList<QUrl> urls;
+      for (const QString& name : target.split(',')) urls << QUrl::fromLocalFile(Path(name));
+      dropped.setUrls(urls);
+      QDragEnterEvent enter(QPoint(500, 200), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(form_.get(), &enter);
+      QDropEvent drop(QPointF(500, 200), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+      if (enter.isAccepted()) QApplication::sendEvent(form_.get(), &drop);
+      Settle();
     } else if (command == "forget") {
       desktop_.dialogs.clear(), desktop_.started.clear(), desktop_.shown.clear(), desktop_.warnings.clear();
     } else if (command == "type" || command == "keys") {  // type: clicks in and replaces the text
@@ -298,6 +318,23 @@ TEST_F(WindowTest, FieldsAsTheTableHasThem) {
   }
 }
 
+// A window as drawn that does not fit the screen (1080p at scale 2) scrolls, and Tab brings every
+// control into view. Run by window.small_screen on such a screen.
+TEST_F(WindowTest, SmallScreen) {
+  if (QApplication::primaryScreen()->availableGeometry().height() > 600) GTEST_SKIP() << "the window fits";
+  Do("case", "", "", "small screen");
+  Do("open", "", "", "");
+  const auto* view = form_->findChild<QScrollArea*>("Scroller");
+  ASSERT_NE(view, nullptr);
+  EXPECT_LE(form_->frameGeometry().height(), 540);
+  Do("fill", "", "", "");
+  Do("click", "Text1(10)", "", "");
+  Do("key", "focus", "Tab", "");
+  const QWidget* button = form_->findChild<QWidget*>("Command1");
+  EXPECT_EQ(QApplication::focusWidget(), button);
+  EXPECT_TRUE(view->viewport()->rect().contains(QRect(button->mapTo(view->viewport(), QPoint()), button->size())));
+}
+
 TEST_F(WindowTest, CaptionsAreWholeAndTheListAndDropDownShowTheirText) {
   const QString longest = "SINGLE-OP-ASSISTED ALL BANDS HIGH POWER MIXED";
   Do("case", "", "", "layout");
@@ -347,6 +384,16 @@ TEST(TextCodec, EveryByteAsQtReadsItAndCharactersBeyondThePlane) {
   EXPECT_EQ(ToCp1250(QString(QChar(0xD800)) + "a"), "?a") << "a lone surrogate";
 }
 
+// Printed lines fit the page: a longer one goes on below with a mark.
+TEST(TextViewer, LinesForPrintingFitThePage) {
+  const std::pair<QString, QStringList> rows[] = {
+      {"QSO: 1234\nEND", {"QSO: 1234", "END"}},
+      {"SOAPBOX: 0123456789abc", {"SOAPBOX: ", "\u21AA 0123456", "\u21AA 789abc"}},
+      {"", {""}},
+  };
+  for (const auto& [text, lines] : rows) EXPECT_EQ(LinesForPrinting(text, 9), lines) << text.toStdString();
+}
+
 TEST(SystemReason, CommonReasonsInSlovenianOthersAsTheSystemSaysThem) {
   const auto words = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
   EXPECT_EQ(SystemReason(ENOSPC, "whatever"), "na disku ni več prostora");
@@ -375,7 +422,7 @@ TEST(SystemDesktop, DefaultTextApplicationOnlyFromAQueryThatSucceeded) {
 }
 
 TEST(SystemDesktop, ShowTextOpensTheOwnViewer) {
-  SystemDesktop().ShowText(nullptr, "S5.cbr", "QSO:");
+  SystemDesktop().ShowText(nullptr, "S5.cbr", "QSO:", {});
   QWidget* viewer = nullptr;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     if (widget->isVisible() && widget->windowTitle() == "S5.cbr") viewer = widget;
