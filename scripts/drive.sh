@@ -4,10 +4,10 @@
 # data, presses the make button and picks a log over the contact limit in
 # the real file dialog, closes the warning, makes again with a good log,
 # prints and leaves with KONEC. Checks that the failed run wrote nothing and
-# kept the window ready, the written file, and what the print button
-# starts: the desktop's text application, and the own viewer when that is a
-# terminal program. Saves pictures of the dialog, the finished window and
-# the own viewer.
+# kept the window ready, the written file, and the own viewer that the print
+# button opens: its editor button starts the desktop's text application, and
+# not one that runs in a terminal. Saves pictures of the dialog, the
+# finished window and the own viewer.
 # Usage: scripts/drive.sh [PICTURE_FOLDER]   (default: docs)
 # Needs a built program (scripts/build.sh); PELIKAN_BUILD names another
 # build folder than build/. Exits non-zero when any step or check fails.
@@ -155,8 +155,14 @@ grep -q $'^CLAIMED-SCORE: 15\r$' "$work/program/S57AB.cbr" || fail "wrong score"
 grep -q $'^CLUB: S59AA\r$' "$work/program/S57AB.cbr" || fail "wrong club"
 grep -q $'^NAME: Janez \xc8erne\r$' "$work/program/S57AB.cbr" || fail "wrong name"
 
-# The print button starts the text application with the written file ...
+# The print button shows the written file in the own viewer, Slovenian
+# letters and all ...
 xdotool mousemove --window "$window" 232 476 click 1
+viewer=$(await_window '^S57AB\.cbr$')
+sleep 0.5
+shoot "$viewer" "$shots/viewer.png"
+# ... whose editor button starts the desktop's text application with it ...
+xdotool windowfocus --sync "$viewer" key alt+u
 for _ in $(seq 50); do
   [ -f "$work/viewer.log" ] && break
   sleep 0.1
@@ -164,14 +170,15 @@ done
 expected=$(printf '1\n%s\n' "$work/program/S57AB.cbr")
 [ "$(cat "$work/viewer.log" 2>/dev/null)" = "$expected" ] || fail "text application not started for S57AB.cbr"
 
-# ... but never a terminal program: the own viewer shows the file instead.
+# ... but never a terminal program: that is said instead.
 rm "$work/viewer.log"
 default_text_application term-viewer.desktop
-xdotool mousemove --window "$window" 232 476 click 1
-viewer=$(await_window '^S57AB\.cbr$')
-sleep 0.5
+xdotool windowfocus --sync "$viewer" key alt+u
+box=$(await_window '^Pelikan$')
+sleep 0.3
 [ -f "$work/viewer.log" ] && fail "a terminal program was started"
-shoot "$viewer" "$shots/viewer.png"
+xdotool windowfocus --sync "$box" key Return
+sleep 0.3
 xdotool windowfocus --sync "$viewer" key Escape
 sleep 0.3
 

@@ -40,7 +40,7 @@ TextViewer::TextViewer(const QString& title, const QString& text, std::function<
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* print = buttons->addButton(QStringLiteral("Tiskaj"), QDialogButtonBox::ActionRole);
   print->setObjectName(QStringLiteral("ViewerPrint"));
-  QPushButton* editor = buttons->addButton(QStringLiteral("Odpri v urejevalniku"), QDialogButtonBox::ActionRole);
+  QPushButton* editor = buttons->addButton(QStringLiteral("Odpri v &urejevalniku"), QDialogButtonBox::ActionRole);
   editor->setObjectName(QStringLiteral("ViewerEditor"));
   editor->setToolTip(QStringLiteral("Odpre datoteko v urejevalniku besedil namizja. Datoteka je zapisana v kodni "
                                     "tabeli Windows-1250: urejevalnik jo mora brati v njej, sicer pokaže napačne "
