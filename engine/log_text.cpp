@@ -4,6 +4,8 @@
 #include <bit>
 #include <chrono>
 
+#include "engine/cp1250.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -125,6 +127,13 @@ std::optional<std::string> RecognizeDate(std::string_view text) {
   }
   return FormatDate(Number(text.substr(second + 1)), Number(text.substr(first + 1, second - first - 1)),
                     Number(text.substr(0, first)));
+}
+
+std::vector<std::string> ListFileEntries(std::string_view bytes) {
+  const std::optional<std::string> recoded = Utf8LogAsCp1250(bytes);
+  std::vector<std::string> entries;
+  ForEachLine(recoded ? *recoded : bytes, [&entries](std::string_view line) { entries.emplace_back(line); });
+  return entries;
 }
 
 }  // namespace pelikan

@@ -23,6 +23,13 @@ void SplitFields(std::string_view line, std::vector<std::string_view>& fields);
 // dot. Anything else, a time included, is no date.
 std::optional<std::string> RecognizeDate(std::string_view text);
 
+// The entries of a category list file as read: Windows-1250 text, or UTF-8
+// by the same rule as a log (Utf8LogAsCp1250), one entry per line, ended as
+// a log's lines are. Every line is an entry exactly as it stands: blanks
+// stay, an empty line gives an empty entry, order and duplicates are kept.
+// The entries are Windows-1250.
+std::vector<std::string> ListFileEntries(std::string_view bytes);
+
 // Calls `on_line` with every line of `text`, each a view into it. CR LF, a
 // lone CR and a lone LF each end a line; the line end is not part of the
 // line, and the last line needs none.

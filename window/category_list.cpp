@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "engine/log_text.h"
-#include "engine/cp1250.h"
 #include "window/system_reason.h"
 #include "window/text_codec.h"
 
@@ -26,13 +25,9 @@ CategoryList ReadCategoryList(const QString& path) {
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return {{}, SystemReason(0, file.errorString())};
 
-  // A list saved as UTF-8 is read by the same rule as a log.
-  std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  if (std::optional<std::string> recoded = Utf8LogAsCp1250(text)) text = std::move(*recoded);
   CategoryList list;
-  // The log's own line splitter, so that both kinds of file end their lines
-  // by the same rule.
-  ForEachLine(text, [&list](std::string_view line) { list.entries << FromCp1250(line); });
+  const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  for (const std::string& entry : ListFileEntries(text)) list.entries << FromCp1250(entry);
   return list;
 }
 

@@ -17,14 +17,9 @@ struct CategoryList {
   QString error;  // why not, in Slovenian where known; empty when the file was read
 };
 
-// Reads a category list: Windows-1250 text, or UTF-8 by the same rule as a
-// log (valid UTF-8 throughout with a byte order mark or a character beyond
-// ASCII; the mark dropped), one entry per line. CR LF, a
-// lone CR and a lone LF each end a line, the same as in a log; the line end
-// is not part of the entry and the last line needs none. Every line is an
-// entry exactly as it stands: blanks stay, an empty line gives an empty
-// entry, order and duplicates are kept. A file that cannot be opened or
-// read gives no entries at all and the reason in `error`.
+// Reads a category list file, its entries by the engine's rule
+// (ListFileEntries). A file that cannot be opened or read gives no entries
+// at all and the reason in `error`.
 CategoryList ReadCategoryList(const QString& path);
 
 }  // namespace pelikan
