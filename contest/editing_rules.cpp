@@ -32,8 +32,24 @@ std::string ToUpperCp1250(std::string_view text) {
   return upper;
 }
 
+namespace {
+
+bool IsClub(const ContestField& field) { return !field.list && field.index == kClubIndex; }
+
+}  // namespace
+
+void EnterField(const ContestField& field, ContestData& data) {
+  if (IsClub(field) && ClubTakesPresetOnEntry(data.Club.size())) data.Club = kClubPreset;
+}
+
+void LeaveField(const ContestField& field, ContestData& data) {
+  std::string& text = data.*field.value;
+  if (field.upper_cased) text = ToUpperCp1250(text);
+  if (ClubIsEmptiedOnLeaving(data.Club.size())) data.Club.clear();
+}
+
 std::string TextAfterLeaving(const ContestField& field, std::string_view text) {
-  if (!field.list && field.index == kClubIndex && ClubIsEmptiedOnLeaving(text.size())) return {};
+  if (IsClub(field) && ClubIsEmptiedOnLeaving(text.size())) return {};
   return field.upper_cased ? ToUpperCp1250(text) : std::string(text);
 }
 

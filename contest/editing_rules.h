@@ -31,6 +31,14 @@ constexpr bool ClubIsEmptiedOnLeaving(std::size_t club_length) {
   return club_length == 2;
 }
 
+// The editing rules as the focus moves between the fields, on the fields as
+// they stand. Entering the club field while it holds at most two characters
+// shows kClubPreset. Leaving a field upper-cases it where it is upper-cased;
+// then a club field of exactly two characters is emptied, whichever field
+// was left.
+void EnterField(const ContestField& field, ContestData& data);
+void LeaveField(const ContestField& field, ContestData& data);
+
 // The text `field` holds once the user has typed `text` into it and left
 // it: upper-cased where the field is, and for the club field empty when it
 // is exactly two characters long. This is how the headless converter and

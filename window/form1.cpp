@@ -334,23 +334,28 @@ void Form1::Combo1Click(int index) { Combo1Change(index); }
 void Form1::UpdateMakeButton() { Command1->setEnabled(category_chosen_ && required_texts_filled_); }
 
 void Form1::Text1GotFocus(int index) {
-  TextBox* club = Text1[kClubIndex];
-  if (index == kClubIndex && ClubTakesPresetOnEntry(ToCp1250(club->text()).size())) {
-    club->setText(QString::fromLatin1(kClubPreset.data(), kClubPreset.size()));
-    club->setCursorPosition(club->text().size());
-  }
+  ApplyEditingRule(Text1Field(index), EnterField);
+  if (index == kClubIndex) Text1[kClubIndex]->setCursorPosition(Text1[kClubIndex]->text().size());
 }
 
 void Form1::Text1LostFocus(int index) {
-  TextBox* box = Text1[index];
-  if (Text1Field(index).upper_cased) {
-    // Through Windows-1250, so the window shows what the file will hold.
-    const QString upper = FromCp1250(ToUpperCp1250(ToCp1250(box->text())));
-    if (upper != box->text()) box->setText(upper);
+  ApplyEditingRule(Text1Field(index), LeaveField);
+  if (index == kClubIndex) Text1[kClubIndex]->setCursorPosition(Text1[kClubIndex]->text().size());
+}
+
+void Form1::ApplyEditingRule(const ContestField& field, void (*rule)(const ContestField&, ContestData&)) {
+  const ContestData before = FieldsAsContestData();
+  ContestData after = before;
+  rule(field, after);
+  for (const ContestField& f : kContestFields) {
+    // A field the rule changed shows what the file will hold; so does an
+    // upper-cased field that is left, a character the code page lacks
+    // included. Any other keeps its text as typed.
+    const bool shows_the_file = &f == &field && f.upper_cased && rule == LeaveField;
+    if (f.list || (after.*f.value == before.*f.value && !shows_the_file)) continue;
+    const QString text = FromCp1250(after.*f.value);
+    if (text != Text1[f.index]->text()) Text1[f.index]->setText(text);
   }
-  TextBox* club = Text1[kClubIndex];
-  if (ClubIsEmptiedOnLeaving(ToCp1250(club->text()).size())) club->clear();
-  if (index == kClubIndex) club->setCursorPosition(club->text().size());
 }
 
 void Form1::Text1KeyPress(int /*index*/, QKeyEvent* event) { SendTabForEnter(event); }

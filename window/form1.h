@@ -104,6 +104,9 @@ class Form1 : public QWidget {
   bool FieldValuesAccepted();
   // Why a drop of `dropped` is refused; empty when it is taken.
   QString DropRefusal(const QMimeData* dropped) const;
+  // Runs `rule` (EnterField or LeaveField) for `field` on the fields and
+  // shows what it changed.
+  void ApplyEditingRule(const ContestField& field, void (*rule)(const ContestField&, ContestData&));
   void SendTabForEnter(const QKeyEvent* event);
   void ChooseInputFile();
   // Converts the chosen log with the fields as they stand and shows the
