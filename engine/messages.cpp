@@ -83,6 +83,8 @@ std::string FailureMessage(const ConversionFailure& failure, std::string_view lo
   return {};
 }
 
+std::string WrittenMessage(std::string_view file_shown) { return "Zapisano: " + std::string(file_shown); }
+
 std::string NoFileNameMessage(std::string_view callsign) {
   return "Iz znaka »" + std::string(callsign) + "« ni mogoče sestaviti imena datoteke CBR.\n\nVpišite pravi znak.";
 }

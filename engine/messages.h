@@ -34,6 +34,24 @@ std::string FailureMessage(const ConversionFailure& failure, std::string_view lo
 // so the same in Windows-1250.
 inline constexpr std::string_view kRunStoppedLine = "*** Pretvorba se je ustavila; datoteka CBR ni bila zapisana.";
 
+// Odd field values (contest/value_checks) before the file is made; the
+// details list them.
+inline constexpr std::string_view kOddValuesMessage =
+    "Nekatere vrednosti polj so videti napačne; komisija jih morda vseeno sprejme. Podrobnosti povedo, katere."
+    "\n\nNadaljujem z izdelavo datoteke CBR?";
+
+// Why a log dropped onto the window is not taken.
+inline constexpr std::string_view kDropBeforeReady =
+    "Dnevnik spustite, ko so polja z zvezdico izpolnjena in je kategorija izbrana.";
+inline constexpr std::string_view kDropAfterRun = "Datoteka CBR je že izdelana; dnevnika ni mogoče spustiti.";
+inline constexpr std::string_view kDropOneFile = "Spustite eno samo datoteko z dnevnikom.";
+
+// "Tiskaj" after a run that wrote no file.
+inline constexpr std::string_view kNothingToPrint = "Datoteka CBR ni bila zapisana, zato ni česa tiskati.";
+
+// The status line after a run, naming the file written.
+std::string WrittenMessage(std::string_view file_shown);
+
 // The callsign field (UTF-8) gives no file name.
 std::string NoFileNameMessage(std::string_view callsign);
 

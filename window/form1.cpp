@@ -411,11 +411,7 @@ bool Form1::FieldValuesAccepted() {
   if (odd.empty()) return true;
   QStringList details;
   for (const FieldWarning& warning : odd) details << Utf8(warning.slovenian);
-  if (desktop_.WarnBeforeGoingOn(this, kMessageTitle,
-                                 QStringLiteral("Nekatere vrednosti polj so videti napačne; komisija jih morda "
-                                                "vseeno sprejme. Podrobnosti povedo, katere.\n\n"
-                                                "Nadaljujem z izdelavo datoteke CBR?"),
-                                 details.join(u'\n'))) {
+  if (desktop_.WarnBeforeGoingOn(this, kMessageTitle, Utf8(kOddValuesMessage), details.join(u'\n'))) {
     return true;
   }
   FieldControl(*odd.front().field)->setFocus();
@@ -425,11 +421,11 @@ bool Form1::FieldValuesAccepted() {
 QString Form1::DropRefusal(const QMimeData* dropped) const {
   if (!Command1->isEnabled() || Command1->text() == kExitCaption) {
     return Command1->text() == kExitCaption
-               ? QStringLiteral("Datoteka CBR je že izdelana; dnevnika ni mogoče spustiti.")
-               : QStringLiteral("Dnevnik spustite, ko so polja z zvezdico izpolnjena in je kategorija izbrana.");
+               ? Utf8(kDropAfterRun)
+               : Utf8(kDropBeforeReady);
   }
   if (!dropped->hasUrls() || dropped->urls().size() != 1 || !dropped->urls().front().isLocalFile()) {
-    return QStringLiteral("Spustite eno samo datoteko z dnevnikom.");
+    return Utf8(kDropOneFile);
   }
   return {};
 }
@@ -476,7 +472,7 @@ Form1::RunOutcome Form1::RunConversion() {
       Label2->setText(FromCp1250(result.processed_message));
       written_file_ = QFile::decodeName(QByteArray::fromStdString(result.output_path.native()));
       // The status bar is the one place that can say where the file went.
-      panel1_->setText(QStringLiteral("Zapisano: %1").arg(QDir::toNativeSeparators(written_file_)));
+      panel1_->setText(Utf8(WrittenMessage(QDir::toNativeSeparators(written_file_).toStdString())));
       // The summary and the claimed score close the list.
       List1->scrollToBottom();
     }
@@ -509,14 +505,14 @@ void Form1::ShowNotes(const ConversionResult& result) {
   QStringList details;
   for (const LogNote& note : result.notes) details << Utf8(NoteMessage(note));
   if (result.notes_not_kept > 0) details << Utf8(NotesNotShownMessage(result.notes_not_kept));
-  desktop_.WarnWithDetails(this, kMessageTitle, Utf8(LineReportMessage(warnings)), details.join(QStringLiteral("\n\n")));
+  desktop_.WarnWithDetails(this, kMessageTitle, Utf8(LineReportMessage(warnings)), details.join(u"\n\n"));
 }
 
 void Form1::Command2Click() {
   // Only the file this run wrote: a name rebuilt from the callsign field
   // could find an older entry and have the user send the wrong one.
   if (written_file_.isEmpty()) {
-    Warn(QStringLiteral("Datoteka CBR ni bila zapisana, zato ni česa tiskati."));
+    Warn(Utf8(kNothingToPrint));
     return;
   }
   ShowTextFile(desktop_, this, kMessageTitle, written_file_);
