@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the fuzz target once over every file in the folders named on the
-// command line (the seed corpus and the kept regressions), so that the
-// target builds and runs as a test with any compiler.
+// command line (the seeds, the long inputs and the kept regressions), so
+// that the target builds and runs as a test with any compiler.
 
 #include <cstdint>
 #include <cstdio>
