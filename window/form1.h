@@ -36,6 +36,10 @@ class ResultListModel;
 class TextBox;
 struct ConversionResult;
 
+// The make button's two captions: before the run, and once it is done.
+inline const QString kMakeCaption = QStringLiteral("Izdelaj CBR");
+inline const QString kExitCaption = QStringLiteral("KONEC");
+
 // The film-strip icon of the window and the program.
 QIcon ProgramIcon();
 
