@@ -18,13 +18,10 @@ std::string_view Field(const std::vector<std::string_view>& fields, int index) {
 
 // A time is kept without its colons: "06:01:30" gives "060130".
 void AssignWithoutColons(std::string& time, std::string_view text) {
-  time.resize(text.size());
-  std::size_t kept = 0;
+  time.clear();
   for (const char c : text) {
-    time[kept] = c;
-    kept += c != ':';
+    if (c != ':') time += c;
   }
-  time.resize(kept);
 }
 
 // Lays a line out in text already filled with blanks: pieces are copied in
