@@ -37,11 +37,6 @@ Conversion::Conversion(const ContestData& data, std::size_t log_size, const std:
   log_size = std::min(log_size, kMaxLogBytes);
   OutputText.reserve(OutputText.size() + 2 * log_size);
   result_.result_list.Reserve(log_size / 40, 2 * log_size);
-  // The calls likewise, so that the largest registers are not rehashed as
-  // they grow: a contact line takes some 40 to 80 bytes and the two modes
-  // share the log, so a sixty-fourth of it for each is about right.
-  registers_.CwCalls.Reserve(log_size / 64);
-  registers_.PhCalls.Reserve(log_size / 64);
 }
 
 ConversionResult Conversion::Run(std::string_view log, const std::filesystem::path& log_path,

@@ -17,8 +17,6 @@ namespace pelikan {
 // a text must outlive the register (a conversion keeps pieces of its log).
 class QsoRegister {
  public:
-  // Makes room for `count` texts at once.
-  void Reserve(std::size_t count) { short_.reserve(count); }
   // Stores `value` unless it is empty or already present; returns whether it
   // was stored.
   bool Add(std::string_view value) {
