@@ -47,11 +47,11 @@ ConversionResult ReadAndConvert(const std::filesystem::path& log_path, const Con
                                 const std::filesystem::path& cabrillo_path, FileSystem& file_system,
                                 bool write_file) {
   return WithoutThrowing(log_path, cabrillo_path, [&] {
-    LogBytes log;
+    std::string log;
     if (std::optional<ConversionFailure> failure = ReadLog(log_path, file_system, log)) {
       return Conversion(data, 0, cabrillo_path).Fail(std::move(*failure));
     }
-    return ConvertInMemory(log.text(), log_path, data, cabrillo_path, file_system, write_file);
+    return ConvertInMemory(log, log_path, data, cabrillo_path, file_system, write_file);
   });
 }
 

@@ -54,7 +54,8 @@ std::size_t Utf8SequenceLength(std::string_view text);
 
 // The index of the first byte beyond ASCII in `text` from `i` on, or its
 // size. Every log and every printed line passes here, and most are ASCII
-// throughout, so it looks at sixteen bytes at a time (eight without SSE2).
+// throughout, so it looks at eight bytes at a time (byte by byte, a whole
+// conversion takes a fifth more instructions).
 std::size_t SkipAscii(std::string_view text, std::size_t i);
 
 }  // namespace pelikan

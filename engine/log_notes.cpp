@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/log_notes.h"
 
-#include <array>
 #include <chrono>
 
 namespace pelikan {
@@ -9,46 +8,29 @@ namespace {
 
 bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
-// Character classes of a callsign, looked up once per character: the check
-// runs on every contact of a log and must stay cheap.
-enum CallClass : unsigned char { kOther = 1, kLetter = 2, kDigit = 4, kSlash = 0 };
-constexpr std::array<unsigned char, 256> kCallClasses = [] {
-  std::array<unsigned char, 256> classes{};
-  classes.fill(kOther);
-  for (int c = 'A'; c <= 'Z'; ++c) classes[c] = classes[c + ('a' - 'A')] = kLetter;
-  for (int c = '0'; c <= '9'; ++c) classes[c] = kDigit;
-  classes['/'] = kSlash;
-  return classes;
-}();
-
 // The value of two digits at `at`, or -1.
 int TwoDigits(std::string_view text, std::size_t at) {
   if (at + 2 > text.size() || !IsDigit(text[at]) || !IsDigit(text[at + 1])) return -1;
   return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 
-// The value of the two digits at `at`, or 100 when either is no digit;
-// `text` is long enough. Without a loop or early exit: it runs for every
-// contact.
-unsigned PairAt(std::string_view text, std::size_t at) {
-  const unsigned tens = static_cast<unsigned char>(text[at] - '0');
-  const unsigned ones = static_cast<unsigned char>(text[at + 1] - '0');
-  return (tens > 9 || ones > 9) ? 100 : tens * 10 + ones;
-}
-
 bool IsHhmm(std::string_view text) {
-  return text.size() == 4 && PairAt(text, 0) <= 23 && PairAt(text, 2) <= 59;
+  if (text.size() != 4) return false;
+  const int hours = TwoDigits(text, 0);
+  const int minutes = TwoDigits(text, 2);
+  return hours >= 0 && hours <= 23 && minutes >= 0 && minutes <= 59;
 }
 
 bool IsIsoDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  const unsigned century = PairAt(text, 0);
-  const unsigned year = century * 100 + PairAt(text, 2);
-  const unsigned month = PairAt(text, 5);
-  const unsigned day = PairAt(text, 8);
-  return century <= 99 && year <= 9999 && month <= 12 && day <= 31 &&
-         std::chrono::year_month_day(std::chrono::year(static_cast<int>(year)), std::chrono::month(month),
-                                     std::chrono::day(day))
+  const int century = TwoDigits(text, 0);
+  const int year = TwoDigits(text, 2);
+  const int month = TwoDigits(text, 5);
+  const int day = TwoDigits(text, 8);
+  return century >= 0 && year >= 0 && month >= 0 && day >= 0 &&
+         std::chrono::year_month_day(std::chrono::year(century * 100 + year),
+                                     std::chrono::month(static_cast<unsigned>(month)),
+                                     std::chrono::day(static_cast<unsigned>(day)))
              .ok();
 }
 
@@ -73,9 +55,18 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
 }  // namespace
 
 bool LooksLikeCallsign(std::string_view field) {
-  unsigned seen = 0;
-  for (char c : field) seen |= kCallClasses[static_cast<unsigned char>(c)];
-  return seen == (kLetter | kDigit);
+  bool letter = false;
+  bool digit = false;
+  for (const char c : field) {
+    if (IsDigit(c)) {
+      digit = true;
+    } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+      letter = true;
+    } else if (c != '/') {
+      return false;
+    }
+  }
+  return letter && digit;
 }
 
 bool LooksLikeTime(std::string_view field) {

@@ -8,18 +8,12 @@
 #include <cstring>
 
 namespace pelikan {
-namespace {
-
-// Room for `size` bytes, not zeroed.
-std::unique_ptr<char[]> Room(std::size_t size) { return std::unique_ptr<char[]>(new char[size]); }
-
-}  // namespace
 
 ConversionFailure LogFailure(FailureKind kind, const std::filesystem::path& log_path, int error) {
   return {kind, log_path, error != 0 ? std::strerror(error) : std::string(), 0, error};
 }
 
-std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, LogBytes& log) {
+std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, std::string& log) {
   const int fd = fs.OpenForReading(log_path);
   if (fd < 0) return LogFailure(FailureKind::kCannotReadLog, log_path, errno);
   // Closed however the read ends, running out of memory included.
@@ -37,22 +31,19 @@ std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, 
     return fail(FailureKind::kLogTooLarge, EFBIG);
   }
   // One byte more than the size, to see at once whether the file grew.
-  std::size_t room = static_cast<std::size_t>(info.st_size) + 1;
-  log.room = Room(room);
-  log.size = 0;
+  log.resize(static_cast<std::size_t>(info.st_size) + 1);
+  std::size_t size = 0;
   while (true) {
-    if (log.size == room) {
-      if (log.size > kMaxLogBytes) return fail(FailureKind::kLogTooLarge, EFBIG);
-      room = std::min(room * 2, kMaxLogBytes + 1);
-      std::unique_ptr<char[]> larger = Room(room);
-      std::memcpy(larger.get(), log.room.get(), log.size);
-      log.room = std::move(larger);
+    if (size == log.size()) {
+      if (size > kMaxLogBytes) return fail(FailureKind::kLogTooLarge, EFBIG);
+      log.resize(std::min(size * 2, kMaxLogBytes + 1));
     }
-    const ssize_t n = fs.Read(fd, log.room.get() + log.size, room - log.size);
+    const ssize_t n = fs.Read(fd, log.data() + size, log.size() - size);
     if (n < 0) return fail(FailureKind::kCannotReadLog, errno);
     if (n == 0) break;
-    log.size += static_cast<std::size_t>(n);
+    size += static_cast<std::size_t>(n);
   }
+  log.resize(size);
   return std::nullopt;
 }
 

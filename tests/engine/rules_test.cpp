@@ -150,9 +150,9 @@ TEST(RulesTest, Cp1250AgainstTheCLibrary) {
 }
 
 // The first byte beyond ASCII at every place of texts up to 40 bytes, from
-// three starting places: in a 16-byte block, in the words after it and in
-// the last bytes. Each text has memory of its own size, so that the
-// sanitizer build sees any read past its end.
+// three starting places, in the 8-byte words and in the last bytes. Each
+// text has memory of its own size, so that the sanitizer build sees any read
+// past its end.
 TEST(RulesTest, SkipAscii) {
   for (std::size_t size = 0; size <= 40; ++size) {
     for (std::size_t high = 0; high <= size; ++high) {  // at `size`: none
