@@ -147,55 +147,48 @@ const std::optional<ContactSettings::IsoDate>& ContactSettings::DateOf(std::stri
   return last_date_;
 }
 
-void WriteContactLines(const ContactPieces& c, ResultList& list, std::string& cabrillo) {
-  const bool cw = c.mode == "CW";
-  const std::size_t shared = 6 + c.band.size() + 1 + c.mode.size() + 1 + c.date.size() + 1 + c.time.size() + 1 +
-                             c.own_call.size();
-  const std::size_t listing_call_blanks = c.worked_call.size() < 13 ? 13 - c.worked_call.size() : 0;
-  const std::size_t file_call_blanks = c.received_report.size() < 10 ? 10 - c.received_report.size() : 1;
-  const std::size_t rest =
-      2 + c.sent_exchange.size() + 5 + c.worked_call.size() + c.received_report.size() + 2 + c.exchange.size();
+namespace {
 
-  char* const listing = list.AddBlankLine(shared + 9 + rest + listing_call_blanks);
-  LineWriter(listing)
-      .Put("QSO:")
-      .Skip(2)
-      .Put(c.band)
-      .Skip(1)
-      .Put(c.mode)
-      .Skip(1)
-      .Put(c.date)
-      .Skip(1)
-      .Put(c.time)
-      .Skip(1)
-      .Put(c.own_call)
-      .Skip(6)
-      .Put(cw ? "599" : " 59")
-      .Skip(2)
-      .Put(c.sent_exchange)
-      .Skip(5)
-      .Put(c.worked_call)
-      .Skip(listing_call_blanks)
-      .Put(c.received_report)
-      .Skip(2)
-      .Put(c.exchange);
+// The length of what both lines hold up to the own call, "QSO:  " included.
+std::size_t SharedLength(const ContactPieces& c) {
+  return 6 + c.band.size() + 1 + c.mode.size() + 1 + c.date.size() + 1 + c.time.size() + 1 + c.own_call.size();
+}
 
+// The length of what both lines hold from the sent report on, but the
+// blanks between the worked call and the received report.
+std::size_t RestLength(const ContactPieces& c) {
+  return 2 + c.sent_exchange.size() + 5 + c.worked_call.size() + c.received_report.size() + 2 + c.exchange.size();
+}
+
+// The listing line: the received report in a column of 13 after the call.
+// Returns where it stands, for the QSO line to take its first part.
+const char* WriteListingLine(const ContactPieces& c, ResultList& list) {
+  const std::size_t call_blanks = c.worked_call.size() < 13 ? 13 - c.worked_call.size() : 0;
+  char* const line = list.AddBlankLine(SharedLength(c) + 9 + RestLength(c) + call_blanks);
+  LineWriter(line)
+      .Put("QSO:").Skip(2).Put(c.band).Skip(1).Put(c.mode).Skip(1).Put(c.date).Skip(1).Put(c.time).Skip(1)
+      .Put(c.own_call).Skip(6).Put(c.mode == "CW" ? "599" : " 59").Skip(2).Put(c.sent_exchange).Skip(5)
+      .Put(c.worked_call).Skip(call_blanks).Put(c.received_report).Skip(2).Put(c.exchange);
+  return line;
+}
+
+// The QSO line, ended by CR LF: at least one blank between the call and the
+// received report, which is right-aligned in ten.
+void WriteQsoLine(const ContactPieces& c, std::string_view shared, std::string& cabrillo) {
   constexpr std::string_view kCrLf = "\r\n";
-  const std::size_t line_start = cabrillo.size();
-  cabrillo.append(shared + 10 + rest + file_call_blanks + kCrLf.size(), ' ');
-  LineWriter(cabrillo.data() + line_start)
-      .Put(std::string_view(listing, shared))
-      .Skip(7)
-      .Put(cw ? "599" : " 59")
-      .Skip(2)
-      .Put(c.sent_exchange)
-      .Skip(5)
-      .Put(c.worked_call)
-      .Skip(file_call_blanks)
-      .Put(c.received_report)
-      .Skip(2)
-      .Put(c.exchange)
-      .Put(kCrLf);
+  const std::size_t call_blanks = c.received_report.size() < 10 ? 10 - c.received_report.size() : 1;
+  const std::size_t start = cabrillo.size();
+  cabrillo.append(shared.size() + 10 + RestLength(c) + call_blanks + kCrLf.size(), ' ');
+  LineWriter(cabrillo.data() + start)
+      .Put(shared).Skip(7).Put(c.mode == "CW" ? "599" : " 59").Skip(2).Put(c.sent_exchange).Skip(5)
+      .Put(c.worked_call).Skip(call_blanks).Put(c.received_report).Skip(2).Put(c.exchange).Put(kCrLf);
+}
+
+}  // namespace
+
+void WriteContactLines(const ContactPieces& contact, ResultList& list, std::string& cabrillo) {
+  const char* const listing = WriteListingLine(contact, list);
+  WriteQsoLine(contact, std::string_view(listing, SharedLength(contact)), cabrillo);
 }
 
 }  // namespace pelikan
