@@ -61,7 +61,9 @@ TEST(RulesTest, RecognizeDate) {
   for (const auto& [text, date] : rows) EXPECT_EQ(RecognizeDate(text).value_or(""), date) << text;
 }
 
-TEST(RulesTest, ForEachLine) {
+// Lines of a log, and the entries of a category list file, which are its
+// lines read by the log's rule for UTF-8.
+TEST(RulesTest, ForEachLineAndListEntries) {
   const std::pair<std::string_view, const char*> rows[] = {
       {"a\r\nb\r\n", "a|b|"},   {"a\rb\r", "a|b|"},         {"a\nb\n", "a|b|"},
       {"a\r\nb\rc\nd", "a|b|c|d|"}, {"a\n\rb", "a||b|"},  // LF CR is two line ends
@@ -72,7 +74,12 @@ TEST(RulesTest, ForEachLine) {
     std::vector<std::string_view> split;
     ForEachLine(text, [&split](std::string_view line) { split.push_back(line); });
     EXPECT_EQ(Joined(split), lines) << text;
+    EXPECT_EQ(Joined(ListFileEntries(text)), lines) << text;
   }
+  // Blanks, empty entries, duplicates and order stay; UTF-8 loses its mark.
+  EXPECT_EQ(Joined(ListFileEntries(" Z \r\nA\r\n\r\n Z ")), " Z |A|| Z |");
+  EXPECT_EQ(Joined(ListFileEntries("\xef\xbb\xbf\xc5\xbd" "ENSKE\r\nYL")), "\x8e" "ENSKE|YL|");
+  EXPECT_EQ(Joined(ListFileEntries("\xc5\xbd\x8e" "ENSKE")), "\xc5\xbd\x8e" "ENSKE|") << "Windows-1250, no UTF-8";
 }
 
 TEST(RulesTest, Utf8LogAsCp1250) {

@@ -29,7 +29,6 @@
 #include "window/category_list.h"
 #include "window/data_paths.h"
 #include "window/form1.h"
-#include "window/system_reason.h"
 #include "window/text_codec.h"
 #include "window/text_viewer.h"
 
@@ -394,14 +393,6 @@ TEST(TextViewer, LinesForPrintingFitThePage) {
   for (const auto& [text, lines] : rows) EXPECT_EQ(LinesForPrinting(text, 9), lines) << text.toStdString();
 }
 
-TEST(SystemReason, CommonReasonsInSlovenianOthersAsTheSystemSaysThem) {
-  const auto words = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
-  EXPECT_EQ(SystemReason(ENOSPC, "whatever"), "na disku ni več prostora");
-  EXPECT_EQ(SystemReason(0, words(EROFS)), "datotečni sistem je samo za branje");
-  EXPECT_EQ(SystemReason(0, words(ENAMETOOLONG)), "ime datoteke je predolgo");
-  EXPECT_EQ(SystemReason(ESTALE, words(ESTALE)), words(ESTALE));
-}
-
 TEST(SystemDesktop, DefaultTextApplicationOnlyFromAQueryThatSucceeded) {
   QTemporaryDir home;
   const QByteArray path = qgetenv("PATH");
@@ -421,16 +412,6 @@ TEST(SystemDesktop, DefaultTextApplicationOnlyFromAQueryThatSucceeded) {
   qunsetenv("XDG_DATA_HOME");
 }
 
-TEST(SystemDesktop, ShowTextOpensTheOwnViewer) {
-  SystemDesktop().ShowText(nullptr, "S5.cbr", "QSO:", {});
-  QWidget* viewer = nullptr;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->isVisible() && widget->windowTitle() == "S5.cbr") viewer = widget;
-  }
-  EXPECT_NE(viewer, nullptr);
-  delete viewer;
-}
-
 TEST(SystemDesktop, StartReportsWhetherTheProgramRanAndSucceeded) {
   QObject context;
   for (const auto& [program, succeeded] : {std::pair{"true", true}, {"false", false}, {"/nonexistent/gio", false}}) {
@@ -441,7 +422,6 @@ TEST(SystemDesktop, StartReportsWhetherTheProgramRanAndSucceeded) {
     EXPECT_EQ(answers, QList<bool>{succeeded}) << program;
   }
 }
-
 
 }  // namespace
 }  // namespace pelikan
