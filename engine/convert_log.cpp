@@ -270,7 +270,7 @@ void Conversion::SettleModeTimeAndDate() {
       if (field == "QSO:") continue;
       const auto colon = std::find(field.begin(), field.end(), ':');
       if (colon == field.end()) continue;
-      field = std::string_view(field.begin(), std::find(colon + 1, field.end(), ':'));
+      field = field.substr(0, static_cast<std::size_t>(std::find(colon + 1, field.end(), ':') - field.begin()));
       // Most lines get here with the field the scan above took already.
       if (field.data() != time_without_colons_from.data() || field.size() != time_without_colons_from.size()) {
         AssignWithoutColons(QsoTime, field);
@@ -540,7 +540,8 @@ ConversionFailure ReadFailure(FailureKind kind, const std::filesystem::path& log
 }
 
 // A log as read. Its room is not filled with zeros first, as a string's
-// would be: a fiftieth of a conversion for bytes overwritten at once.
+// would be: a fiftieth of a conversion for bytes overwritten at once. Plain
+// new char[] for that, as emscripten's libc++ lacks make_unique_for_overwrite.
 struct LogBytes {
   std::unique_ptr<char[]> room;
   std::size_t size = 0;
@@ -570,13 +571,13 @@ std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, 
   }
   // One byte more than the size, to see at once whether the file grew.
   std::size_t room = static_cast<std::size_t>(info.st_size) + 1;
-  log.room = std::make_unique_for_overwrite<char[]>(room);
+  log.room.reset(new char[room]);
   log.size = 0;
   while (true) {
     if (log.size == room) {
       if (log.size > kMaxLogBytes) return fail(FailureKind::kLogTooLarge, EFBIG);
       room = std::min(room * 2, kMaxLogBytes + 1);
-      auto larger = std::make_unique_for_overwrite<char[]>(room);
+      std::unique_ptr<char[]> larger(new char[room]);
       std::memcpy(larger.get(), log.room.get(), log.size);
       log.room = std::move(larger);
     }
