@@ -6,6 +6,8 @@
 # args holds the options, one a line; "\n" and "\r" in them stand for line
 # breaks. The converter runs in the case folder on log.txt, so that its
 # messages name the log the same way on every machine.
+# CONVERTER may be a list: a program that runs the converter, and its
+# arguments (node and the converter's script).
 # -DCONVERTER=<program> -DCASE_DIR=<tests/golden/case> -DWORK_DIR=<scratch folder>
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
@@ -14,7 +16,7 @@ string(REGEX REPLACE "\n$" "" arguments "${arguments}")
 string(REPLACE "\n" ";" arguments "${arguments}")
 string(REPLACE "\\n" "\n" arguments "${arguments}")
 string(REPLACE "\\r" "\r" arguments "${arguments}")
-execute_process(COMMAND "${CONVERTER}" ${arguments} --output-dir "${WORK_DIR}" log.txt
+execute_process(COMMAND ${CONVERTER} ${arguments} --output-dir "${WORK_DIR}" log.txt
                 WORKING_DIRECTORY "${CASE_DIR}" RESULT_VARIABLE status
                 OUTPUT_FILE "${WORK_DIR}/list.txt" ERROR_FILE "${WORK_DIR}/stderr.txt")
 set(expected_status 0)
