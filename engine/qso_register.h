@@ -2,13 +2,17 @@
 #ifndef PELIKAN_ENGINE_QSO_REGISTER_H_
 #define PELIKAN_ENGINE_QSO_REGISTER_H_
 
-#include <absl/container/flat_hash_set.h>
-#include <absl/strings/string_view.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+
+#if defined(PELIKAN_STD_SETS)
+#include <unordered_set>
+#else
+#include <absl/container/flat_hash_set.h>
+#include <absl/strings/string_view.h>
+#endif
 
 namespace pelikan {
 
@@ -24,7 +28,7 @@ class QsoRegister {
   bool Add(std::string_view value) {
     if (value.empty()) return false;
     if (value.size() < sizeof(std::uint64_t)) return short_.insert(ShortKey(value)).second;
-    return long_.insert(absl::string_view(value.data(), value.size())).second;
+    return long_.insert(LongKey(value.data(), value.size())).second;
   }
   std::size_t size() const { return short_.size() + long_.size(); }
 
@@ -43,8 +47,17 @@ class QsoRegister {
   // them when it grows. The longer texts are kept as views, keyed by
   // Abseil's own string view, which Abseil hashes itself (the standard one
   // it hashes through std::hash, twice as slowly).
-  absl::flat_hash_set<std::uint64_t> short_;
-  absl::flat_hash_set<absl::string_view> long_;
+#if defined(PELIKAN_STD_SETS)
+  template <typename Key>
+  using Set = std::unordered_set<Key>;
+  using LongKey = std::string_view;
+#else
+  template <typename Key>
+  using Set = absl::flat_hash_set<Key>;
+  using LongKey = absl::string_view;
+#endif
+  Set<std::uint64_t> short_;
+  Set<LongKey> long_;
 };
 
 // The four registers of one conversion: calls and multiplier keys per mode.
