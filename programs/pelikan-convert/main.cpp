@@ -230,7 +230,9 @@ void EndBySignal(int signal) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#if !defined(__EMSCRIPTEN__)  // a WebAssembly heap has no pages to ask for
   pelikan::PreferHugePagesForHeap();
+#endif
   std::signal(SIGINT, EndBySignal);
   std::signal(SIGTERM, EndBySignal);
 
