@@ -1,12 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # WebAssembly for node (scripts/web.sh). Without catching, the engine's
-# answer to memory running out would be an abort.
+# answer to memory running out would be an abort. WebAssembly's own
+# exceptions (node 17 and later): emscripten's JavaScript ones cost a call
+# into JavaScript for every call that may throw, and were larger.
 option(PELIKAN_WEB_EXCEPTIONS "Catch exceptions in the WebAssembly build" ON)
 option(PELIKAN_WEB_SIMD "Build for wasm SIMD, which the 16-byte scans reach through SSE2" ON)
 set(PELIKAN_ABSL_SOURCE "" CACHE PATH "Abseil's source, built along for WebAssembly")
 if(PELIKAN_WEB_EXCEPTIONS)
-  add_compile_options(-fexceptions)
-  add_link_options(-fexceptions)
+  add_compile_options(-fwasm-exceptions)
+  add_link_options(-fwasm-exceptions)
 endif()
 if(PELIKAN_WEB_SIMD)
   add_compile_options(-msimd128 -msse2)
