@@ -118,7 +118,7 @@ void ContactSettings::NormaliseTime(const std::vector<std::string_view>& fields,
     if (field == "QSO:") continue;
     const auto colon = std::find(field.begin(), field.end(), ':');
     if (colon == field.end()) continue;
-    field = std::string_view(field.begin(), std::find(colon + 1, field.end(), ':'));
+    field = field.substr(0, static_cast<std::size_t>(std::find(colon + 1, field.end(), ':') - field.begin()));
     // Most lines get here with the field the scan above took already.
     if (field.data() != time_without_colons_from_.data() || field.size() != time_without_colons_from_.size()) {
       AssignWithoutColons(time_, field);

@@ -26,6 +26,7 @@ void* volatile heap_filler = nullptr;
 // and the blocks that would each get a mapping of their own are taken from
 // the heap instead.
 void PreferHugePagesForHeap() {
+#if defined(M_TOP_PAD)  // glibc's heap; a WebAssembly heap has no pages to ask the kernel for
   constexpr std::size_t kStep = std::size_t{32} << 20;  // glibc's largest mmap threshold
   constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
   mallopt(M_MMAP_THRESHOLD, static_cast<int>(kStep));
@@ -48,6 +49,7 @@ void PreferHugePagesForHeap() {
   // freed, so that the run's memory starts at `start`. Never touched, it
   // costs address space only.
   heap_filler = std::malloc(start - at);
+#endif
 }
 
 }  // namespace pelikan
