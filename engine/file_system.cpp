@@ -69,9 +69,14 @@ int FileSystem::Rename(const std::filesystem::path& from, const std::filesystem:
 
 int FileSystem::Remove(const std::filesystem::path& path) { return ::unlink(path.c_str()); }
 
-int FileSystem::TryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB); }
-
-int FileSystem::Duplicate(int fd) { return ::fcntl(fd, F_DUPFD_CLOEXEC, 0); }
+int FileSystem::OpenLocked(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+  const int error = errno;
+  ::close(fd);
+  errno = error;
+  return -1;
+}
 
 int FileSystem::ListFolder(const std::filesystem::path& folder, std::vector<std::string>& names) {
   DIR* const dir = ::opendir(folder.c_str());
@@ -147,10 +152,10 @@ void RemoveLeftovers(FileSystem& fs, const std::filesystem::path& folder, const 
   for (const std::string& entry : names) {
     if (!entry.starts_with(prefix) || entry.size() != prefix.size() + 6) continue;
     const std::filesystem::path path = folder / entry;
-    const int fd = fs.OpenForReading(path);
+    const int fd = fs.OpenLocked(path);
     if (fd < 0) continue;
     struct stat info {};
-    if (fs.Status(fd, info) == 0 && S_ISREG(info.st_mode) && fs.TryLock(fd) == 0) fs.Remove(path);
+    if (fs.Status(fd, info) == 0 && S_ISREG(info.st_mode)) fs.Remove(path);
     fs.Close(fd);
   }
 }
@@ -191,10 +196,10 @@ class PendingFile {
     named_temporary.store(name_.empty() ? nullptr : name_.c_str());
   }
 
-  // Takes the lock that tells a later write this file's writer lives, on a
-  // descriptor of its own that stays open until the file is renamed: the
-  // file's own is closed before, to see the close fail. Returns 0 or an
-  // errno value.
+  // Takes the lock that tells a later write this file's writer lives, once
+  // the file has a name, on a descriptor of its own that stays open until
+  // the file is renamed: the file's own is closed before, to see the close
+  // fail. Returns 0 or an errno value.
   int Lock();
 
   FileSystem& fs_;
@@ -204,14 +209,13 @@ class PendingFile {
 };
 
 int PendingFile::Lock() {
-  if (fs_.TryLock(fd_) != 0) return errno;
-  lock_fd_ = fs_.Duplicate(fd_);
+  lock_fd_ = fs_.OpenLocked(name_);
   return lock_fd_ < 0 ? errno : 0;
 }
 
 int PendingFile::Create(const std::filesystem::path& folder, const std::string& name_template) {
   fd_ = fs_.CreateUnnamed(folder);
-  if (fd_ >= 0) return Lock();
+  if (fd_ >= 0) return 0;
   if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
   // vfat and some network file systems: a named file from the start.
   std::string name = name_template;
@@ -239,7 +243,7 @@ int PendingFile::Name(const std::filesystem::path& folder, const std::string& ta
   // name to move: the finished file gets one for that instant.
   for (int attempt = 0;; ++attempt) {
     Publish(TemporaryName(folder, target_name, attempt));
-    if (fs_.Link(fd_, name_) == 0) return 0;
+    if (fs_.Link(fd_, name_) == 0) return Lock();
     const int error = errno;
     Publish({});
     if (error != EEXIST || attempt == 15) return error;

@@ -50,11 +50,11 @@ class FileSystem {
   virtual int Close(int fd);
   virtual int Rename(const std::filesystem::path& from, const std::filesystem::path& to);
   virtual int Remove(const std::filesystem::path& path);
-  // Takes an exclusive lock on the open file, or fails at once with
-  // EWOULDBLOCK when another descriptor holds one (flock(2)). A lock lives
-  // until the last descriptor that shares it is closed, or its process dies.
-  virtual int TryLock(int fd);
-  virtual int Duplicate(int fd);
+  // Opens `path` (not through a symbolic link) and takes an exclusive lock
+  // on it at once, or fails with EWOULDBLOCK when another open file holds
+  // one (flock(2)). Returns the descriptor that holds the lock, which lives
+  // until it is closed or its process dies.
+  virtual int OpenLocked(const std::filesystem::path& path);
   // Puts the names of the entries of `folder` into `names`.
   virtual int ListFolder(const std::filesystem::path& folder, std::vector<std::string>& names);
   // Syncs the folder itself, so that a rename in it survives a power loss.

@@ -35,8 +35,7 @@ class NoDisk : public pelikan::FileSystem {
   int Rename(const std::filesystem::path&, const std::filesystem::path&) override { return 0; }
   int Remove(const std::filesystem::path&) override { return 0; }
   int PathStatus(const std::filesystem::path&, struct stat&) override { return -1; }
-  int TryLock(int) override { return 0; }
-  int Duplicate(int) override { return kFd; }
+  int OpenLocked(const std::filesystem::path&) override { return kFd; }
   int ListFolder(const std::filesystem::path&, std::vector<std::string>&) override { return 0; }
   int SyncFolder(const std::filesystem::path&) override { return 0; }
   std::size_t written() const { return written_; }
