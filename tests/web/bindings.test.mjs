@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser page's bindings in node, a few table rows each: what the page
+// may ask of the engine, answered by the same rules as the window's.
+// Usage: node --test tests/web/   (PELIKAN_MODULE: the module, default build-web/pelikan-web.js)
+
+import assert from 'node:assert/strict';
+import {readFileSync} from 'node:fs';
+import {createRequire} from 'node:module';
+import {resolve} from 'node:path';
+import {before, test} from 'node:test';
+
+let engine;
+const golden = (name, file) => readFileSync(resolve('tests/golden', name, file));
+// The fields of the golden cases' args, in tab order.
+const typed = ['S59AAA', 'KV prvenstvo ZRS', '1985', 'SINGLE-OP 80M LOW MIXED', '', '', '', '', 'Janez Kovač',
+               'Šolska ulica 3', '1000 Ljubljana', '', ''];
+const with_ = (changes) => typed.map((value, i) => changes[i] ?? value);
+
+before(async () => {
+  engine = await createRequire(import.meta.url)(resolve(process.env.PELIKAN_MODULE ?? 'build-web/pelikan-web.js'))();
+});
+
+test('the fields, and the rules as the focus moves', () => {
+  assert.deepEqual(engine.fields().map((f) => f.caption).slice(0, 4), ['Znak *', 'Contest *', 'Licence-year *', 'Kategorija *']);
+  const rows = [  // values, field left or entered, the field's value after
+    [with_({0: 's5č€日'}), 'afterLeaving', 0, 0, 'S5Č€?'], [with_({8: 'janez'}), 'afterLeaving', 8, 8, 'janez'],
+    [with_({6: 'ab'}), 'afterLeaving', 2, 6, ''], [with_({6: 'a'}), 'afterEntering', 6, 6, 'S5'],
+    [with_({6: 'S59'}), 'afterEntering', 6, 6, 'S59'], [with_({0: 'žž日'}), 'afterLeaving', 2, 0, 'žž日'],
+  ];
+  for (const [values, rule, field, shown, expected] of rows) assert.equal(engine[rule](values, field)[shown], expected);
+  assert.equal(engine.ready(typed), true);
+  assert.equal(engine.ready(with_({3: ''})), false);
+  assert.equal(engine.ready(with_({1: '', 10: ' '})), true);
+});
+
+test('odd values, file names and list files', () => {
+  assert.equal(engine.fieldWarnings(typed, 2026), null);
+  assert.deepEqual(engine.fieldWarnings(with_({2: '85', 7: 'S51A, S52B'}), 2026).field, 2);
+  assert.equal(engine.fileName(with_({0: ' s57x/p '})).name, 's57x_p.cbr');
+  assert.match(engine.fileName(with_({0: ' .. '})).refusal, /^Iz znaka » \.\. «/);
+  assert.deepEqual(engine.listEntries(new Uint8Array([0xef, 0xbb, 0xbf, 0xc5, 0xbd, 0x0d, 0x0a, 0x59])), ['Ž', 'Y']);
+  assert.ok(engine.shippedLists()[0].includes('SINGLE-OP 80M LOW CW'));
+});
+
+test('a conversion gives the golden file, a refused one its message', () => {
+  const done = engine.convert(golden('worked_example', 'log.txt'), typed, 'log.txt');
+  assert.deepEqual(Buffer.from(done.file), golden('worked_example', 'S59AAA.cbr'));
+  assert.equal(done.list, golden('worked_example', 'list.txt').toString().replace(/\n$/, ''));
+  const refused = engine.convert(golden('line_too_long', 'log.txt'), typed, 'log.txt');
+  assert.match(refused.failure, /^Vrstica 4 dnevnika log.txt je daljša od 32767 znakov\./);
+  assert.match(refused.list, /\n\*\*\* Pretvorba se je ustavila; datoteka CBR ni bila zapisana\.$/);
+  const report = engine.convert(golden('line_report', 'log.txt'), typed, 'log.txt').report;
+  assert.match(report.details[0], /^vrstica 2: videti je kot zveza/);
+});

@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the browser page may call: the conversion of a log held in memory,
+// the field table, the editing and readiness rules and every message the
+// page shows. The page's own script only shows and collects; each rule is
+// the C++ one the desktop program runs.
+//
+// Texts cross as JavaScript strings (UTF-8 here); the log and the Cabrillo
+// file cross as bytes, since they are Windows-1250. Field values cross as
+// an array of thirteen strings in the fields' tab order.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "contest/editing_rules.h"
+#include "contest/fields.h"
+#include "contest/value_checks.h"
+#include "engine/convert_log.h"
+#include "engine/cp1250.h"
+#include "engine/log_text.h"
+#include "engine/messages.h"
+#include "web/shipped_lists.h"  // made by web/CMakeLists.txt
+
+namespace pelikan {
+namespace {
+
+using emscripten::val;
+
+val Strings(const std::vector<std::string>& texts) {
+  val array = val::array();
+  for (const std::string& text : texts) array.call<void>("push", text);
+  return array;
+}
+
+// The fields as the page holds them, in Windows-1250.
+ContestData DataOf(const val& values) {
+  const std::vector<std::string> texts = emscripten::vecFromJSArray<std::string>(values);
+  ContestData data;
+  for (std::size_t i = 0; i < kContestFields.size() && i < texts.size(); ++i) {
+    data.*kContestFields[i].value = Utf8AsCp1250(texts[i]).value_or(std::string());
+  }
+  return data;
+}
+
+val Fields() {
+  val fields = val::array();
+  for (const ContestField& field : kContestFields) {
+    val f = val::object();
+    f.set("caption", std::string(field.caption));
+    f.set("tip", std::string(field.tip));
+    f.set("startText", std::string(field.start_text));
+    f.set("required", field.required);
+    f.set("upperCased", field.upper_cased);
+    f.set("list", field.list);
+    f.set("name", (field.list ? "Combo1(" : "Text1(") + std::to_string(field.index) + ")");
+    fields.call<void>("push", f);
+  }
+  return fields;
+}
+
+// The values after `rule` ran for field `field`: a value the rule changed as
+// the file will hold it, an upper-cased field that was left likewise, any
+// other as it was given.
+val AfterRule(const val& values, int field, void (*rule)(const ContestField&, ContestData&)) {
+  const ContestField& left = kContestFields.at(static_cast<std::size_t>(field));
+  const ContestData before = DataOf(values);
+  ContestData after = before;
+  rule(left, after);
+  val changed = val::array();
+  for (std::size_t i = 0; i < kContestFields.size(); ++i) {
+    const ContestField& f = kContestFields[i];
+    const bool shows_the_file = &f == &left && f.upper_cased && rule == LeaveField;
+    changed.call<void>("push", after.*f.value != before.*f.value || shows_the_file
+                                  ? val(Cp1250AsUtf8(after.*f.value))
+                                  : values[i]);
+  }
+  return changed;
+}
+
+val AfterLeaving(const val& values, int field) { return AfterRule(values, field, LeaveField); }
+val AfterEntering(const val& values, int field) { return AfterRule(values, field, EnterField); }
+
+bool Ready(const val& values) {
+  const ContestData data = DataOf(values);
+  return CategoryChosen(data.Category) && RequiredTextsFilled(data);
+}
+
+// The odd values of the fields: the box's text, its details and the field
+// to go back to; null when there are none.
+val FieldWarnings(const val& values, int this_year) {
+  const std::vector<FieldWarning> odd = CheckFieldValues(DataOf(values), this_year);
+  if (odd.empty()) return val::null();
+  std::vector<std::string> details;
+  for (const FieldWarning& warning : odd) details.push_back(warning.slovenian);
+  val warnings = val::object();
+  warnings.set("message", std::string(kOddValuesMessage));
+  warnings.set("details", Strings(details));
+  warnings.set("field", static_cast<int>(odd.front().field - kContestFields.data()));
+  return warnings;
+}
+
+// The Cabrillo file's name for the callsign as typed, or the message that
+// refuses it.
+val FileName(const val& values) {
+  const std::string callsign = Cp1250AsUtf8(DataOf(values).Callsign);
+  val name = val::object();
+  if (const std::optional<std::string> file = CabrilloFileName(callsign)) {
+    name.set("name", *file);
+  } else {
+    name.set("refusal", NoFileNameMessage(callsign));
+  }
+  return name;
+}
+
+// Why a log of `name` is refused before it is read: too large, or the
+// browser could not read it (`reason` in its words).
+std::string TooLargeMessage(const std::string& name) {
+  return FailureMessage({FailureKind::kLogTooLarge, name, {}, 0, EFBIG}, name, false);
+}
+std::string CannotReadMessage(const std::string& name, const std::string& reason) {
+  return FailureMessage({FailureKind::kCannotReadLog, name, reason, 0, 0}, name, false);
+}
+
+// The module's own memory as its disk: this emscripten's C library keeps a
+// umask of 0777 of its own, which would leave the written file unreadable.
+class ModuleMemory : public FileSystem {
+ public:
+  mode_t NewFileMode() override { return 0644; }
+};
+
+// Reads and removes the file at `path`. C's streams rather than C++'s,
+// whose locale machinery would more than double the module.
+std::string TakeFile(const std::filesystem::path& path) {
+  std::string bytes;
+  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    char block[1 << 16];
+    for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;) bytes.append(block, n);
+    std::fclose(file);
+  }
+  std::remove(path.c_str());
+  return bytes;
+}
+
+// Converts `log` (its bytes) with the fields `values`, as the window does
+// with a log of the name `log_name`. The result: ok, the list's lines in one
+// text, the blanks added to the callsign, and either the processed-records
+// message, the status line, the file's name, bytes and text, or the
+// failure's message; the line report (message and details) or null.
+val Convert(const std::string& log, const val& values, const std::string& log_name) {
+  const ContestData data = DataOf(values);
+  const std::optional<std::string> name = CabrilloFileName(Cp1250AsUtf8(data.Callsign));
+  val out = val::object();
+  if (!name) return out;
+  // The file goes to the module's own memory, from where it is handed over.
+  ModuleMemory memory;
+  ConversionResult result = ConvertLogText(log, data, *name, memory);
+  // One text of lines, which the page splits: a string for each of tens of
+  // thousands of lines costs a call each across the border.
+  std::string list;
+  for (std::size_t i = 0; i < result.result_list.size(); ++i) {
+    if (i > 0) list += '\n';
+    AppendCp1250AsUtf8(result.result_list[i], list);
+  }
+  out.set("ok", result.ok());
+  // The callsign field shows the blanks the conversion padded it with.
+  out.set("padding", static_cast<int>(result.padded_callsign.size() - data.Callsign.size()));
+  if (result.ok()) {
+    const std::string file = TakeFile(result.output_path);
+    out.set("fileName", *name);
+    out.set("file", val::global("Uint8Array").new_(emscripten::typed_memory_view(file.size(), file.data())));
+    out.set("fileText", Cp1250AsUtf8(file));
+    out.set("message", Cp1250AsUtf8(result.processed_message));
+    out.set("written", WrittenMessage(*name));
+    out.set("failure", val::null());
+  } else {
+    ConversionFailure& failure = *result.failure;
+    if (failure.path.empty()) failure.path = log_name;
+    out.set("failure", FailureMessage(failure, log_name, false));
+    list.append("\n").append(kRunStoppedLine);
+  }
+  out.set("list", list);
+  if (const int warnings = result.WarningCount()) {
+    std::vector<std::string> details;
+    for (const LogNote& note : result.notes) details.push_back(NoteMessage(note));
+    if (result.notes_not_kept > 0) details.push_back(NotesNotShownMessage(result.notes_not_kept));
+    val report = val::object();
+    report.set("message", LineReportMessage(warnings));
+    report.set("details", Strings(details));
+    out.set("report", report);
+  } else {
+    out.set("report", val::null());
+  }
+  return out;
+}
+
+// The entries of a category list file, as the window reads one.
+val ListEntries(const std::string& bytes) {
+  std::vector<std::string> entries;
+  for (const std::string& entry : ListFileEntries(bytes)) entries.push_back(Cp1250AsUtf8(entry));
+  return Strings(entries);
+}
+
+val ShippedLists() {
+  val lists = val::array();
+  lists.call<void>("push", ListEntries(std::string(kCategoryList)));
+  lists.call<void>("push", ListEntries(std::string(kOverlayList)));
+  return lists;
+}
+
+double MaxLogBytes() { return static_cast<double>(kMaxLogBytes); }
+
+// The fixed words of the page's workflow.
+val Words() {
+  val words = val::object();
+  words.set("dropBeforeReady", std::string(kDropBeforeReady));
+  words.set("dropAfterRun", std::string(kDropAfterRun));
+  words.set("dropOneFile", std::string(kDropOneFile));
+  words.set("nothingToPrint", std::string(kNothingToPrint));
+  return words;
+}
+
+}  // namespace
+}  // namespace pelikan
+
+EMSCRIPTEN_BINDINGS(pelikan) {
+  using namespace pelikan;
+  emscripten::function("fields", &Fields);
+  emscripten::function("afterLeaving", &AfterLeaving);
+  emscripten::function("afterEntering", &AfterEntering);
+  emscripten::function("ready", &Ready);
+  emscripten::function("fieldWarnings", &FieldWarnings);
+  emscripten::function("fileName", &FileName);
+  emscripten::function("maxLogBytes", &MaxLogBytes);
+  emscripten::function("tooLargeMessage", &TooLargeMessage);
+  emscripten::function("cannotReadMessage", &CannotReadMessage);
+  emscripten::function("convert", &Convert);
+  emscripten::function("listEntries", &ListEntries);
+  emscripten::function("shippedLists", &ShippedLists);
+  emscripten::function("words", &Words);
+}

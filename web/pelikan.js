@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser page's view: it lays out the fields, collects what is typed
+// and shows what the engine answers. Every rule (upper case, the club's
+// preset, readiness, odd values, file names, the conversion and every
+// message) is the C++ engine's, reached through its bindings.
+
+const MAKE = 'Izdelaj CBR';
+const EXIT = 'KONEC';
+const LINE_HEIGHT = 16;  // px, the list's fixed line height (style.css)
+
+export function start(engine) {
+  const $ = (id) => document.getElementById(id);
+  const fields = engine.fields();
+  const words = engine.words();
+  const make = $('make');
+  const print = $('print');
+  const chooser = $('chooser');
+  const controls = [];
+  const datalists = [];  // of the two category fields
+  let focused = -1;  // the field the user is in, across a switch to another window
+  let written = null;  // the file the last run gave: {name, text}
+
+  // One row per field, in tab order: the caption as the control's label.
+  function layOut() {
+    const rows = $('fields');
+    const lists = engine.shippedLists();
+    fields.forEach((field, i) => {
+      const label = document.createElement('label');
+      label.htmlFor = `field${i}`;
+      label.textContent = field.caption;
+      const input = document.createElement('input');
+      input.id = `field${i}`;
+      input.name = field.name;
+      input.autocomplete = 'off';
+      input.spellcheck = false;
+      if (field.tip) label.title = input.title = field.tip;
+      if (field.list) {
+        input.setAttribute('list', `list${i}`);
+        const options = document.createElement('datalist');
+        options.id = `list${i}`;
+        rows.append(options);
+        fillList(options, lists[datalists.length]);
+        datalists.push(options);
+      }
+      rows.append(input, label);
+      controls.push(input);
+      input.addEventListener('focus', () => entered(i));
+      input.addEventListener('blur', () => left(i));
+      input.addEventListener('input', updateMake);
+      input.addEventListener('keydown', (event) => {
+        // Enter moves on like Tab, once the field has had the key.
+        if (event.key === 'Enter') {
+          event.preventDefault();
+          moveOn(input);
+        }
+      });
+    });
+  }
+
+  function fillList(datalist, entries) {
+    datalist.replaceChildren(...entries.map((entry) => Object.assign(document.createElement('option'), {value: entry})));
+  }
+
+  const values = () => controls.map((control) => control.value);
+  function show(next) {
+    next.forEach((value, i) => {
+      if (controls[i].value !== value) controls[i].value = value;
+    });
+    updateMake();
+  }
+  function fresh() {
+    show(fields.map((field) => field.startText));
+  }
+
+  function entered(i) {
+    if (i === focused) return;  // back from another window: no entering
+    focused = i;
+    if (fields[i].list) return;
+    show(engine.afterEntering(values(), i));
+    const control = controls[i];
+    control.setSelectionRange(control.value.length, control.value.length);
+  }
+  function left(i) {
+    // Leaving for another window is no leaving of the field.
+    if (!document.hasFocus()) return;
+    focused = -1;
+    if (!fields[i].list) show(engine.afterLeaving(values(), i));
+  }
+  function moveOn(from) {
+    const order = [...document.querySelectorAll('input:not([type=file]), button, #list')].filter(
+        (element) => !element.disabled && !element.hidden && element.offsetParent !== null);
+    const next = order[order.indexOf(from) + 1];
+    if (next) next.focus();
+  }
+  function updateMake() {
+    make.disabled = !engine.ready(values());
+  }
+
+  // The dialogs: a message, its details, and buttons; resolves with the
+  // button chosen.
+  function ask(message, details, buttons) {
+    const dialog = $('alert');
+    $('alert-text').textContent = message;
+    $('alert-details').hidden = !details;
+    $('alert-details-text').textContent = details || '';
+    const row = $('alert-buttons');
+    row.replaceChildren();
+    return new Promise((resolve) => {
+      buttons.forEach((caption, n) => {
+        const button = Object.assign(document.createElement('button'), {type: 'button', textContent: caption});
+        button.addEventListener('click', () => {
+          dialog.close();
+          resolve(n);
+        });
+        row.append(button);
+      });
+      dialog.showModal();
+      row.lastChild.focus();
+    });
+  }
+  const warn = (message, details) => ask(message, details, ['V redu']);
+
+  // The run: what the make button and a drop have in common.
+  async function prepare() {
+    const name = engine.fileName(values());
+    if (name.refusal) {
+      await warn(name.refusal);
+      return false;
+    }
+    const odd = engine.fieldWarnings(values(), new Date().getFullYear());
+    if (odd && (await ask(odd.message, odd.details.join('\n'), ['Nadaljuj', 'Popravi'])) !== 0) {
+      controls[odd.field].focus();
+      return false;
+    }
+    written = null;
+    return true;
+  }
+
+  async function run(file) {
+    $('status').textContent = file.name;
+    if (file.size > engine.maxLogBytes()) return refused(engine.tooLargeMessage(file.name));
+    let bytes;
+    try {
+      bytes = new Uint8Array(await file.arrayBuffer());
+    } catch (error) {
+      return refused(engine.cannotReadMessage(file.name, error.message));
+    }
+    const result = engine.convert(bytes, values(), file.name);
+    showList(result.list);
+    if (result.padding > 0) controls[0].value += ' '.repeat(result.padding);
+    updateMake();
+    if (result.ok) {
+      written = {name: result.fileName, text: result.fileText};
+      $('message').textContent = result.message;
+      $('status').textContent = result.written;
+      download(result.fileName, result.file);
+      finish();
+    } else {
+      await warn(result.failure);
+    }
+    if (result.report) await warn(result.report.message, result.report.details.join('\n\n'));
+    $('list').focus();
+  }
+  async function refused(message) {
+    await warn(message);
+    $('list').focus();
+  }
+  function finish() {
+    make.textContent = EXIT;
+    print.hidden = false;
+  }
+
+  function download(name, bytes) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  }
+
+  // The list keeps its lines and draws only those in view: tens of
+  // thousands of rows in the document would take longer than the run.
+  let lines = [];
+  function showList(text) {
+    lines = text === '' ? [] : text.split('\n');
+    const list = $('list');
+    $('list-space').style.height = `${lines.length * LINE_HEIGHT}px`;
+    list.scrollTop = list.scrollHeight;  // the summary and the claimed score close the list
+    drawList();
+  }
+  function drawList() {
+    const list = $('list');
+    const first = Math.max(0, Math.floor(list.scrollTop / LINE_HEIGHT) - 5);
+    const last = Math.min(lines.length, first + Math.ceil(list.clientHeight / LINE_HEIGHT) + 10);
+    const shown = $('list-lines');
+    shown.style.top = `${first * LINE_HEIGHT}px`;
+    shown.textContent = lines.slice(first, last).join('\n');
+  }
+
+  // The written file in a printable view: fixed width, long lines carried on.
+  function printView() {
+    if (!written) return warn(words.nothingToPrint);
+    $('printout-title').textContent = written.name;
+    $('printout-text').replaceChildren(
+        ...written.text.replace(/\r\n$/, '').split('\r\n').map((line) => Object.assign(
+            document.createElement('div'), {textContent: line || ' '})));
+    $('printout').showModal();
+    window.print();
+  }
+
+  function dropRefusal(event) {
+    if (make.disabled || make.textContent !== MAKE) {
+      return make.textContent === EXIT ? words.dropAfterRun : words.dropBeforeReady;
+    }
+    const items = [...event.dataTransfer.items].filter((item) => item.kind === 'file');
+    return items.length === 1 ? '' : words.dropOneFile;
+  }
+
+  layOut();
+  fresh();
+  make.addEventListener('click', async () => {
+    if (make.textContent === EXIT) return startOver();
+    if (await prepare()) chooser.click();
+  });
+  chooser.addEventListener('change', () => {
+    const file = chooser.files[0];
+    chooser.value = '';
+    if (file) run(file);
+  });
+  // A cancelled choice ends the run, as in the window.
+  chooser.addEventListener('cancel', () => {
+    finish();
+    $('list').focus();
+  });
+  print.addEventListener('click', printView);
+  $('printout-close').addEventListener('click', () => $('printout').close());
+  $('list').addEventListener('scroll', drawList);
+  for (const [i, input] of ['list-file0', 'list-file1'].entries()) {
+    $(`load-list${i}`).addEventListener('click', () => $(input).click());
+    $(input).addEventListener('change', async (event) => {
+      const file = event.target.files[0];
+      if (!file) return;
+      try {
+        fillList(datalists[i], engine.listEntries(new Uint8Array(await file.arrayBuffer())));
+      } catch (error) {
+        await warn(engine.cannotReadMessage(file.name, error.message));
+      }
+      event.target.value = '';
+    });
+  }
+  document.addEventListener('dragover', (event) => {
+    event.preventDefault();
+    const refusal = dropRefusal(event);
+    event.dataTransfer.dropEffect = refusal ? 'none' : 'copy';
+  });
+  document.addEventListener('drop', async (event) => {
+    event.preventDefault();
+    const refusal = dropRefusal(event);
+    if (refusal) {
+      $('status').textContent = refusal;
+      return;
+    }
+    const file = event.dataTransfer.files[0];
+    if (await prepare()) run(file);
+  });
+
+  // KONEC: a page cannot close its tab; it starts over with a fresh form for
+  // the next entrant, as a fresh start of the program would.
+  function startOver() {
+    fresh();
+    showList('');
+    written = null;
+    make.textContent = MAKE;
+    print.hidden = true;
+    $('message').textContent = '';
+    $('status').textContent = '';
+    controls[0].focus();
+  }
+
+  const callsign = controls[0];
+  callsign.focus();
+  callsign.setSelectionRange(callsign.value.length, callsign.value.length);
+  document.body.dataset.ready = 'true';
+}
