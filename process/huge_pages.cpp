@@ -12,7 +12,7 @@ namespace pelikan {
 namespace {
 
 // Held in a volatile, as the compiler may drop a block that nothing holds.
-void* volatile heap_filler = nullptr;
+[[maybe_unused]] void* volatile heap_filler = nullptr;
 
 }  // namespace
 
