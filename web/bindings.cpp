@@ -11,9 +11,9 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -30,6 +30,19 @@ namespace pelikan {
 namespace {
 
 using emscripten::val;
+
+// Bytes across the border as one copy each way: embind's own text
+// conversion looks at every byte in JavaScript, which for a large log took
+// several times the conversion itself.
+std::string BytesOf(const val& array) {
+  std::string bytes(array["length"].as<std::size_t>(), '\0');
+  val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<unsigned char*>(bytes.data())))
+      .call<void>("set", array);
+  return bytes;
+}
+val ByteArray(std::string_view bytes) {
+  return val::global("Uint8Array").new_(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+}
 
 val Strings(const std::vector<std::string>& texts) {
   val array = val::array();
@@ -126,54 +139,71 @@ std::string CannotReadMessage(const std::string& name, const std::string& reason
   return FailureMessage({FailureKind::kCannotReadLog, name, reason, 0, 0}, name, false);
 }
 
-// The module's own memory as its disk: this emscripten's C library keeps a
-// umask of 0777 of its own, which would leave the written file unreadable.
-class ModuleMemory : public FileSystem {
+// The page's disk: the file the conversion writes is kept in memory, from
+// where it is handed over as a download. The atomic write's other steps
+// have nothing to do here: there is no earlier file and no other writer.
+class PageDisk : public FileSystem {
  public:
-  mode_t NewFileMode() override { return 0644; }
+  int PathStatus(const std::filesystem::path&, struct stat&) override { return errno = ENOENT, -1; }
+  int ListFolder(const std::filesystem::path&, std::vector<std::string>&) override { return 0; }
+  int CreateUnnamed(const std::filesystem::path&) override { return kFile; }
+  int Link(int, const std::filesystem::path&) override { return 0; }
+  int OpenLocked(const std::filesystem::path&) override { return kLock; }
+  ssize_t Write(int, const char* data, std::size_t size) override {
+    file.append(data, size);
+    return static_cast<ssize_t>(size);
+  }
+  int SetMode(int, mode_t) override { return 0; }
+  int Sync(int) override { return 0; }
+  int Close(int) override { return 0; }
+  int Rename(const std::filesystem::path&, const std::filesystem::path&) override { return 0; }
+  int Remove(const std::filesystem::path&) override { return 0; }
+  int SyncFolder(const std::filesystem::path&) override { return 0; }
+
+  std::string file;
+
+ private:
+  static constexpr int kFile = 3;
+  static constexpr int kLock = 4;
 };
 
-// Reads and removes the file at `path`. C's streams rather than C++'s,
-// whose locale machinery would more than double the module.
-std::string TakeFile(const std::filesystem::path& path) {
-  std::string bytes;
-  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-    char block[1 << 16];
-    for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;) bytes.append(block, n);
-    std::fclose(file);
+// The result list of the last conversion, of which the page asks for the
+// lines it shows: turning tens of thousands of lines into text for the page
+// took longer than the conversion, and a view shows a few dozen.
+ResultList shown_list;
+
+// Lines `first` to `first + count` of the result list, as one UTF-8 text
+// with "\n" between lines (bytes).
+val Lines(int first, int count) {
+  std::string text;
+  const auto end = std::min(shown_list.size(), static_cast<std::size_t>(first) + static_cast<std::size_t>(count));
+  for (std::size_t i = static_cast<std::size_t>(first); i < end; ++i) {
+    AppendCp1250AsUtf8(shown_list[i], text);
+    text += '\n';
   }
-  std::remove(path.c_str());
-  return bytes;
+  return ByteArray(text);
 }
 
 // Converts `log` (its bytes) with the fields `values`, as the window does
-// with a log of the name `log_name`. The result: ok, the list's lines in one
-// text, the blanks added to the callsign, and either the processed-records
-// message, the status line, the file's name, bytes and text, or the
-// failure's message; the line report (message and details) or null.
-val Convert(const std::string& log, const val& values, const std::string& log_name) {
+// with a log of the name `log_name`. The result: ok, the count of lines of
+// its result list (see Lines), the blanks added to the callsign, and either
+// the processed-records message, the status line, the file's name and
+// bytes, or the failure's message; the line report (message and details)
+// or null.
+val Convert(const val& log_bytes, const val& values, const std::string& log_name) {
+  const std::string log = BytesOf(log_bytes);
   const ContestData data = DataOf(values);
   const std::optional<std::string> name = CabrilloFileName(Cp1250AsUtf8(data.Callsign));
   val out = val::object();
   if (!name) return out;
-  // The file goes to the module's own memory, from where it is handed over.
-  ModuleMemory memory;
-  ConversionResult result = ConvertLogText(log, data, *name, memory);
-  // One text of lines, which the page splits: a string for each of tens of
-  // thousands of lines costs a call each across the border.
-  std::string list;
-  for (std::size_t i = 0; i < result.result_list.size(); ++i) {
-    if (i > 0) list += '\n';
-    AppendCp1250AsUtf8(result.result_list[i], list);
-  }
+  PageDisk disk;
+  ConversionResult result = ConvertLogText(log, data, *name, disk);
   out.set("ok", result.ok());
   // The callsign field shows the blanks the conversion padded it with.
   out.set("padding", static_cast<int>(result.padded_callsign.size() - data.Callsign.size()));
   if (result.ok()) {
-    const std::string file = TakeFile(result.output_path);
     out.set("fileName", *name);
-    out.set("file", val::global("Uint8Array").new_(emscripten::typed_memory_view(file.size(), file.data())));
-    out.set("fileText", Cp1250AsUtf8(file));
+    out.set("file", ByteArray(disk.file));
     out.set("message", Cp1250AsUtf8(result.processed_message));
     out.set("written", WrittenMessage(*name));
     out.set("failure", val::null());
@@ -181,9 +211,10 @@ val Convert(const std::string& log, const val& values, const std::string& log_na
     ConversionFailure& failure = *result.failure;
     if (failure.path.empty()) failure.path = log_name;
     out.set("failure", FailureMessage(failure, log_name, false));
-    list.append("\n").append(kRunStoppedLine);
+    result.result_list.push_back(kRunStoppedLine);
   }
-  out.set("list", list);
+  shown_list = std::move(result.result_list);
+  out.set("lines", static_cast<int>(shown_list.size()));
   if (const int warnings = result.WarningCount()) {
     std::vector<std::string> details;
     for (const LogNote& note : result.notes) details.push_back(NoteMessage(note));
@@ -198,18 +229,38 @@ val Convert(const std::string& log, const val& values, const std::string& log_na
   return out;
 }
 
+// The text of a Windows-1250 file, for the page to show.
+std::string TextOf(const val& bytes) { return Cp1250AsUtf8(BytesOf(bytes)); }
+
 // The entries of a category list file, as the window reads one.
-val ListEntries(const std::string& bytes) {
+val Entries(std::string_view bytes) {
   std::vector<std::string> entries;
   for (const std::string& entry : ListFileEntries(bytes)) entries.push_back(Cp1250AsUtf8(entry));
   return Strings(entries);
 }
+val ListEntries(const val& bytes) { return Entries(BytesOf(bytes)); }
 
 val ShippedLists() {
   val lists = val::array();
-  lists.call<void>("push", ListEntries(std::string(kCategoryList)));
-  lists.call<void>("push", ListEntries(std::string(kOverlayList)));
+  lists.call<void>("push", Entries(kCategoryList));
+  lists.call<void>("push", Entries(kOverlayList));
   return lists;
+}
+
+// A conversion of a made-up log that nobody sees. A page's WebAssembly
+// starts out compiled for a quick start, several times slower than what the
+// browser compiles for code that has run a while: the page runs this while
+// the user types, so that the user's own log gets the fast code.
+void WarmUp() {
+  std::string log;
+  for (int i = 0; i < 3000; ++i) {
+    log += "QSO: 80 " + std::string(i % 2 ? "CW" : "SSB") + " 2007-03-04 06:" + std::to_string(10 + i % 50) +
+           " S5" + std::to_string(i) + (i % 2 ? " 599 599 " : " 59 59 ") + std::to_string(1950 + i % 60) + "\r\n";
+  }
+  ContestData data;
+  data.LicenceYear = "1985";
+  PageDisk disk;
+  ConvertLogText(log, data, "S5.cbr", disk);
 }
 
 double MaxLogBytes() { return static_cast<double>(kMaxLogBytes); }
@@ -239,6 +290,9 @@ EMSCRIPTEN_BINDINGS(pelikan) {
   emscripten::function("tooLargeMessage", &TooLargeMessage);
   emscripten::function("cannotReadMessage", &CannotReadMessage);
   emscripten::function("convert", &Convert);
+  emscripten::function("lines", &Lines);
+  emscripten::function("textOf", &TextOf);
+  emscripten::function("warmUp", &WarmUp);
   emscripten::function("listEntries", &ListEntries);
   emscripten::function("shippedLists", &ShippedLists);
   emscripten::function("words", &Words);

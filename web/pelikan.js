@@ -10,6 +10,7 @@ const LINE_HEIGHT = 16;  // px, the list's fixed line height (style.css)
 
 export function start(engine) {
   const $ = (id) => document.getElementById(id);
+  const utf8 = new TextDecoder();
   const fields = engine.fields();
   const words = engine.words();
   const make = $('make');
@@ -137,6 +138,7 @@ export function start(engine) {
   }
 
   async function run(file) {
+    performance.mark('pelikan-log-chosen');  // for bench/page.mjs
     $('status').textContent = file.name;
     if (file.size > engine.maxLogBytes()) return refused(engine.tooLargeMessage(file.name));
     let bytes;
@@ -146,11 +148,12 @@ export function start(engine) {
       return refused(engine.cannotReadMessage(file.name, error.message));
     }
     const result = engine.convert(bytes, values(), file.name);
-    showList(result.list);
+    showList(result.lines);
+    performance.mark('pelikan-list-shown');
     if (result.padding > 0) controls[0].value += ' '.repeat(result.padding);
     updateMake();
     if (result.ok) {
-      written = {name: result.fileName, text: result.fileText};
+      written = {name: result.fileName, bytes: result.file};
       $('message').textContent = result.message;
       $('status').textContent = result.written;
       download(result.fileName, result.file);
@@ -178,23 +181,23 @@ export function start(engine) {
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
   }
 
-  // The list keeps its lines and draws only those in view: tens of
-  // thousands of rows in the document would take longer than the run.
-  let lines = [];
-  function showList(text) {
-    lines = text === '' ? [] : text.split('\n');
+  // The list draws only the lines in view, asking the engine for them: tens
+  // of thousands of rows in the document would take longer than the run.
+  let lines = 0;
+  function showList(count) {
+    lines = count;
     const list = $('list');
-    $('list-space').style.height = `${lines.length * LINE_HEIGHT}px`;
+    $('list-space').style.height = `${lines * LINE_HEIGHT}px`;
     list.scrollTop = list.scrollHeight;  // the summary and the claimed score close the list
     drawList();
   }
   function drawList() {
     const list = $('list');
     const first = Math.max(0, Math.floor(list.scrollTop / LINE_HEIGHT) - 5);
-    const last = Math.min(lines.length, first + Math.ceil(list.clientHeight / LINE_HEIGHT) + 10);
+    const count = Math.min(lines - first, Math.ceil(list.clientHeight / LINE_HEIGHT) + 10);
     const shown = $('list-lines');
     shown.style.top = `${first * LINE_HEIGHT}px`;
-    shown.textContent = lines.slice(first, last).join('\n');
+    shown.textContent = count > 0 ? utf8.decode(engine.lines(first, count)).replace(/\n$/, '') : '';
   }
 
   // The written file in a printable view: fixed width, long lines carried on.
@@ -202,7 +205,7 @@ export function start(engine) {
     if (!written) return warn(words.nothingToPrint);
     $('printout-title').textContent = written.name;
     $('printout-text').replaceChildren(
-        ...written.text.replace(/\r\n$/, '').split('\r\n').map((line) => Object.assign(
+        ...engine.textOf(written.bytes).replace(/\r\n$/, '').split('\r\n').map((line) => Object.assign(
             document.createElement('div'), {textContent: line || ' '})));
     $('printout').showModal();
     window.print();
@@ -268,7 +271,7 @@ export function start(engine) {
   // the next entrant, as a fresh start of the program would.
   function startOver() {
     fresh();
-    showList('');
+    showList(0);
     written = null;
     make.textContent = MAKE;
     print.hidden = true;
@@ -281,4 +284,7 @@ export function start(engine) {
   callsign.focus();
   callsign.setSelectionRange(callsign.value.length, callsign.value.length);
   document.body.dataset.ready = 'true';
+  performance.mark('pelikan-ready');
+  // While the user types, so that the first log meets the fast code.
+  (window.requestIdleCallback ?? setTimeout)(() => engine.warmUp());
 }
