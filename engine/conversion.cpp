@@ -7,6 +7,7 @@
 
 #include "contest/header.h"
 #include "engine/log_text.h"
+#include "engine/messages.h"
 #include "engine/summary.h"
 
 namespace pelikan {
@@ -199,7 +200,7 @@ ConversionResult Conversion::WriteOut(FileSystem& file_system, bool write_file) 
                                                     text.substr(score_offset_), "END-OF-LOG:", kCrLf};
     const AtomicWrite written = WriteFileAtomically(file_system, r.output_path, pieces);
     if (written.error != 0) {
-      r.failure = ConversionFailure{FailureKind::kCannotWriteFile, r.output_path, std::strerror(written.error), 0,
+      r.failure = ConversionFailure{FailureKind::kCannotWriteFile, r.output_path, SystemWords(written.error), 0,
                                     written.error};
       return std::move(r);
     }

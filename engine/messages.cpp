@@ -29,6 +29,24 @@ std::string FaultyPieces(unsigned faulty) {
 
 }  // namespace
 
+std::string SystemWords(int error) {
+  static constexpr std::pair<int, std::string_view> kWords[] = {
+      {EDQUOT, "Disk quota exceeded"},
+      {ENAMETOOLONG, "File name too long"},
+      {EIO, "Input/output error"},
+      {ENOMEM, "Cannot allocate memory"},
+      {EXDEV, "Invalid cross-device link"},
+      {ELOOP, "Too many levels of symbolic links"},
+      {EBUSY, "Device or resource busy"},
+      {EOVERFLOW, "Value too large for defined data type"},
+      {EMFILE, "Too many open files"},
+  };
+  for (const auto& [code, words] : kWords) {
+    if (code == error) return std::string(words);
+  }
+  return std::strerror(error);
+}
+
 std::string ReasonInSlovenian(int error, std::string_view system_words) {
   static constexpr std::pair<int, std::string_view> kReasons[] = {
       {ENOENT, "datoteka ali mapa ne obstaja"},
@@ -42,7 +60,7 @@ std::string ReasonInSlovenian(int error, std::string_view system_words) {
   };
   for (const auto& [reason, words] : kReasons) {
     // Some callers have only the system's words, no number.
-    if (error != 0 ? error == reason : system_words == std::strerror(reason)) return std::string(words);
+    if (error != 0 ? error == reason : system_words == SystemWords(reason)) return std::string(words);
   }
   return std::string(system_words);
 }
@@ -91,7 +109,7 @@ std::string NoFileNameMessage(std::string_view callsign) {
 
 std::string FolderNotSyncedMessage(std::string_view file_shown, int error) {
   return "Datoteka " + std::string(file_shown) + " je zapisana, vendar njene mape ni bilo mogoče shraniti na disk:\n" +
-         ReasonInSlovenian(error, std::strerror(error)) + ".\n\nOb izpadu elektrike se lahko vrne prejšnja datoteka.";
+         ReasonInSlovenian(error, SystemWords(error)) + ".\n\nOb izpadu elektrike se lahko vrne prejšnja datoteka.";
 }
 
 std::string LineReportMessage(int warnings) {

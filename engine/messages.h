@@ -13,6 +13,11 @@ namespace pelikan {
 // UTF-8: the window and the browser page say the same words. Paths are
 // given as the message shows them (see ShownPath).
 
+// The system's words for an errno value, as glibc says them on every C
+// library: musl, under the WebAssembly build, words some otherwise ("I/O
+// error"), and the two converters must say the same.
+std::string SystemWords(int error);
+
 // The reason a file operation failed, in Slovenian for the common reasons
 // (no such file, permission denied, no space left, a full quota, a
 // read-only file system, a name too long, a folder): by `error` (an errno

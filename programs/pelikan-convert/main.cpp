@@ -13,6 +13,7 @@
 
 #include "contest/value_checks.h"
 #include "engine/convert_log.h"
+#include "engine/messages.h"
 #include "process/huge_pages.h"
 #include "programs/pelikan-convert/options.h"
 #include "programs/pelikan-convert/report.h"
@@ -43,7 +44,7 @@ int Report(const pelikan::ConversionResult& result, const pelikan::Options& opti
   if (output_failed) {
     std::fprintf(stderr, "pelikan-convert: %s standard output failed: %s\n",
                  options.check ? "the log was checked, but" : "the Cabrillo file was written, but",
-                 std::strerror(output_error));
+                 pelikan::SystemWords(output_error).c_str());
     return pelikan::kExitOutputFailed;
   }
   warned = warned || result.WarningCount() > 0 || result.folder_sync_error != 0;

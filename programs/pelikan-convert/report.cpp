@@ -65,7 +65,7 @@ void PrintWarnings(const ConversionResult& result, const std::string& log_shown)
     std::fprintf(stderr,
                  "pelikan-convert: warning: %s was written, but its folder could not be synced (%s): "
                  "a power cut may still bring back the old file\n",
-                 ShownPath(result.output_path.string()).c_str(), std::strerror(result.folder_sync_error));
+                 ShownPath(result.output_path.string()).c_str(), SystemWords(result.folder_sync_error).c_str());
   }
 }
 

@@ -29,56 +29,11 @@ std::string Joined(const Pieces& pieces) {
   return joined;
 }
 
-TEST(RulesTest, SplitFields) {
-  const std::pair<std::string, std::string> rows[] = {
-      {"80 CW S57BBB", "80|CW|S57BBB|"}, {"  \t80\tCW \t 599\t\t", "80|CW|599|"}, {" \t ", ""},
-      {"O'Brien", "O|Brien|"},
-      {std::string("x\vy\0z", 5), std::string("x\vy\0z|", 6)},  // only tabs count as blanks
-      // An apostrophe beside a blank, another one or an end of the line leaves an empty field.
-      {"a' b''c", "a||b||c|"}, {"'a'", "|a||"}, {"  'a  '  ", "|a|||"},
-      // Longer than the 16 bytes looked at together, with runs across their border.
-      {"QSO: 80 CW 2007-03\t \t'04 0601  S57BBB ''599 599   1990 x'",
-       "QSO:|80|CW|2007-03||04|0601|S57BBB|||599|599|1990|x||"},
-  };
-  for (const auto& [line, fields] : rows) {
-    std::vector<std::string_view> split = {"left", "over"};
-    SplitFields(line, split);
-    EXPECT_EQ(Joined(split), fields) << line;
-  }
-}
-
-TEST(RulesTest, RecognizeDate) {
-  const std::pair<const char*, const char*> rows[] = {  // "" for no date
-      {"2007-03-04", "2007-03-04"}, {"2007/03/04", "2007-03-04"}, {"04/03/2007", "2007-03-04"},
-      {"04.03.2007", "2007-03-04"}, {"4.3.2007", "2007-03-04"},   {"4.3.2007.", "2007-03-04"},
-      {"14.3.2007", "2007-03-14"},  {"29.02.2008", "2008-02-29"}, {"29.02.2007", ""},
-      {"2007-04-31", ""},           {"2007-13-01", ""},           {"2007-3-4", ""},
-      {"04.03.07", ""},             {"06:01:30", ""},             {"3500.5", ""},
-      {"S57BBB", ""},               {"2007-03/04", ""},           {"004.03.2007", ""},
-      {"+4.3.2007", ""},            {"4.3.2007..", ""},           {"4.3.200x", ""},
-      {"04/03-2007", ""},           {"4.003.2007", ""},           {"2007-03-04x", ""},
-  };
-  for (const auto& [text, date] : rows) EXPECT_EQ(RecognizeDate(text).value_or(""), date) << text;
-}
-
-// Lines of a log, and the entries of a category list file, which are its
-// lines read by the log's rule for UTF-8.
-TEST(RulesTest, ForEachLineAndListEntries) {
-  const std::pair<std::string_view, const char*> rows[] = {
-      {"a\r\nb\r\n", "a|b|"},   {"a\rb\r", "a|b|"},         {"a\nb\n", "a|b|"},
-      {"a\r\nb\rc\nd", "a|b|c|d|"}, {"a\n\rb", "a||b|"},  // LF CR is two line ends
-      {"a\r\n\r\nb", "a||b|"},  {"", ""},                   {"\r\n", "|"},
-      {"abc\r", "abc|"},          {"\x9a\xe8\r\n", "\x9a\xe8|"},
-  };
-  for (const auto& [text, lines] : rows) {
-    std::vector<std::string_view> split;
-    ForEachLine(text, [&split](std::string_view line) { split.push_back(line); });
-    EXPECT_EQ(Joined(split), lines) << text;
-    EXPECT_EQ(Joined(ListFileEntries(text)), lines) << text;
-  }
-  // Blanks, empty entries, duplicates and order stay; UTF-8 loses its mark.
-  EXPECT_EQ(Joined(ListFileEntries(" Z \r\nA\r\n\r\n Z ")), " Z |A|| Z |");
-  EXPECT_EQ(Joined(ListFileEntries("\xef\xbb\xbf\xc5\xbd" "ENSKE\r\nYL")), "\x8e" "ENSKE|YL|");
+// The entries of a category list file: its lines, read by the log's rule
+// for UTF-8. Blanks, empty entries, duplicates and order stay.
+TEST(RulesTest, ListFileEntries) {
+  EXPECT_EQ(Joined(ListFileEntries(" Z \r\nA\r\n\r\n Z \n")), " Z |A|| Z |");
+  EXPECT_EQ(Joined(ListFileEntries("\xef\xbb\xbf\xc5\xbd" "ENSKE\rYL")), "\x8e" "ENSKE|YL|");
   EXPECT_EQ(Joined(ListFileEntries("\xc5\xbd\x8e" "ENSKE")), "\xc5\xbd\x8e" "ENSKE|") << "Windows-1250, no UTF-8";
 }
 
@@ -170,35 +125,6 @@ TEST(RulesTest, SkipAscii) {
         EXPECT_EQ(SkipAscii({text.data(), size}, from), high >= from ? high : size) << size << " " << high;
       }
     }
-  }
-}
-
-TEST(RulesTest, FieldTexts) {
-  // ASCII and every Windows-1250 letter with a capital; the neighbours of
-  // the ranges, sharp s, the division sign and y diaeresis stay.
-  EXPECT_EQ(ToUpperCp1250("`az{\x9a\x9c\x9d\x9e\x9f\xb3\xb9\xba\xbe\xbf\xe0\xe8\xfe\xdf\xf7\xff\xb5"),
-            "`AZ{\x8a\x8c\x8d\x8e\x8f\xa3\xa5\xaa\xbc\xaf\xc0\xc8\xde\xdf\xf7\xff\xb5");
-  const std::tuple<int, const char*, const char*> rows[] = {
-      {0, "s57x/p", "S57X/P"}, {5, "s51a,s52b", "S51A,S52B"}, {6, "Janez", "Janez"}, {10, "lp", "lp"},
-      {3, "ab", "AB"}, {4, "ab", ""}, {4, "s", "S"}, {4, "s59dgo", "S59DGO"},  // only the club loses two characters
-  };
-  for (const auto& [index, typed, left] : rows) EXPECT_EQ(TextAfterLeaving(Text1Field(index), typed), left) << typed;
-  EXPECT_TRUE(ClubTakesPresetOnEntry(0) && ClubTakesPresetOnEntry(2) && !ClubTakesPresetOnEntry(3));
-}
-
-// The bounds of the times the line report takes: hours to 23, minutes and
-// seconds to 59, in a contact-like line and in a written QSO line.
-TEST(RulesTest, Times) {
-  const std::tuple<const char*, bool, bool> rows[] = {  // text, looks like a time, a sound QSO time
-      {"0000", true, true},   {"2359", true, true},     {"2400", false, false}, {"2360", false, false},
-      {"7:45", true, false},  {"23:59", true, false},   {"24:00", false, false}, {"23:60", false, false},
-      {"9:5", false, false},  {"06:01:59", true, false}, {"06:01:60", false, false}, {"06:01:5", false, false},
-      {"06-01", false, false}, {"a6:01", false, false},
-  };
-  for (const auto& [text, time, sound] : rows) {
-    EXPECT_EQ(LooksLikeTime(text), time) << text;
-    const QsoPieces pieces = {"3500", "CW", "2007-03-04", text, "S57BBB", "599", "1990"};
-    EXPECT_EQ(FaultyQsoPieces(pieces), sound ? 0u : unsigned{kQsoTime}) << text;
   }
 }
 
