@@ -21,15 +21,11 @@ std::string ToUpperCp1250(std::string_view text);
 
 // Entering the club field while it holds at most two characters replaces
 // its text by kClubPreset.
-constexpr bool ClubTakesPresetOnEntry(std::size_t club_length) {
-  return club_length <= 2;
-}
+constexpr bool ClubTakesPresetOnEntry(std::size_t club_length) { return club_length <= 2; }
 
 // A club text of exactly two characters (the untouched preset, or any other
 // two characters) is emptied whenever any text field loses the focus.
-constexpr bool ClubIsEmptiedOnLeaving(std::size_t club_length) {
-  return club_length == 2;
-}
+constexpr bool ClubIsEmptiedOnLeaving(std::size_t club_length) { return club_length == 2; }
 
 // The editing rules as the focus moves between the fields, on the fields as
 // they stand. Entering the club field while it holds at most two characters

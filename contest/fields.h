@@ -26,26 +26,25 @@ struct ContestField {
   // category list has a flag of its own (CategoryChosen). The contest's
   // caption carries a star, yet it is not required.
   bool required;
-  bool upper_cased;  // upper-cased when the field is left
+  bool upper_cased;         // upper-cased when the field is left
   std::string_view option;  // the converter's option, without "--"
   std::string_view help;    // the converter's words for it
 };
 
 // The fields in tab order, which is also the order of their header lines.
 inline constexpr std::array<ContestField, 13> kContestFields = {{
-    {&ContestData::Callsign, false, 0, 0, "Znak *", "", "S5", "CALLSIGN: ", true, true, "callsign",
-     "own call sign"},
-    {&ContestData::ContestName, false, 1, 1, "Contest *", "", "KV prvenstvo ZRS", "CONTEST: ", false, true,
-     "contest", "contest"},
-    {&ContestData::LicenceYear, false, 2, 2, "Licence-year *", "", "", "LICENCE-YEAR: ", true, true,
-     "licence-year", "licence year, the sent exchange"},
+    {&ContestData::Callsign, false, 0, 0, "Znak *", "", "S5", "CALLSIGN: ", true, true, "callsign", "own call sign"},
+    {&ContestData::ContestName, false, 1, 1, "Contest *", "", "KV prvenstvo ZRS", "CONTEST: ", false, true, "contest",
+     "contest"},
+    {&ContestData::LicenceYear, false, 2, 2, "Licence-year *", "", "", "LICENCE-YEAR: ", true, true, "licence-year",
+     "licence year, the sent exchange"},
     {&ContestData::Category, true, 0, 3, "Kategorija *", "", "", "CATEGORY: ", true, false, "category",
      "category, e.g. \"SINGLE-OP 80M LOW CW\""},
     {&ContestData::CategoryOverlay, true, 1, 5, "Kategorija-overlay", "", "", "CATEGORY-OVERLAY: ", false, false,
      "category-overlay", "category overlay"},
     {&ContestData::Team, false, 3, 6, "Ekipa", "", "", "TEAM: ", false, true, "team", "team"},
-    {&ContestData::Club, false, 4, 7, "Klub", "Vpiši cel znak kluba, naveden v klubski prijavi", "", "CLUB: ",
-     false, true, "club", "club call sign"},
+    {&ContestData::Club, false, 4, 7, "Klub", "Vpiši cel znak kluba, naveden v klubski prijavi", "", "CLUB: ", false,
+     true, "club", "club call sign"},
     {&ContestData::Operators, false, 5, 8, "Operatorji", "Več opratorjev loči z vejico brez presledkov", "",
      "OPERATORS: ", false, true, "operators", "operators, separated by commas"},
     {&ContestData::EntrantName, false, 6, 9, "Ime *", "", "", "NAME: ", true, false, "name", "name"},

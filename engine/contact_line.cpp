@@ -13,7 +13,7 @@ bool IsReport(std::string_view field) { return field == "599" || field == "59"; 
 // Field `index` of `fields`, or an empty one past either end.
 std::string_view Field(const std::vector<std::string_view>& fields, int index) {
   return index >= 0 && static_cast<std::size_t>(index) < fields.size() ? fields[static_cast<std::size_t>(index)]
-                                                                        : std::string_view();
+                                                                       : std::string_view();
 }
 
 // A time is kept without its colons: "06:01:30" gives "060130".
@@ -166,9 +166,27 @@ const char* WriteListingLine(const ContactPieces& c, ResultList& list) {
   const std::size_t call_blanks = c.worked_call.size() < 13 ? 13 - c.worked_call.size() : 0;
   char* const line = list.AddBlankLine(SharedLength(c) + 9 + RestLength(c) + call_blanks);
   LineWriter(line)
-      .Put("QSO:").Skip(2).Put(c.band).Skip(1).Put(c.mode).Skip(1).Put(c.date).Skip(1).Put(c.time).Skip(1)
-      .Put(c.own_call).Skip(6).Put(c.mode == "CW" ? "599" : " 59").Skip(2).Put(c.sent_exchange).Skip(5)
-      .Put(c.worked_call).Skip(call_blanks).Put(c.received_report).Skip(2).Put(c.exchange);
+      .Put("QSO:")
+      .Skip(2)
+      .Put(c.band)
+      .Skip(1)
+      .Put(c.mode)
+      .Skip(1)
+      .Put(c.date)
+      .Skip(1)
+      .Put(c.time)
+      .Skip(1)
+      .Put(c.own_call)
+      .Skip(6)
+      .Put(c.mode == "CW" ? "599" : " 59")
+      .Skip(2)
+      .Put(c.sent_exchange)
+      .Skip(5)
+      .Put(c.worked_call)
+      .Skip(call_blanks)
+      .Put(c.received_report)
+      .Skip(2)
+      .Put(c.exchange);
   return line;
 }
 
@@ -180,8 +198,18 @@ void WriteQsoLine(const ContactPieces& c, std::string_view shared, std::string& 
   const std::size_t start = cabrillo.size();
   cabrillo.append(shared.size() + 10 + RestLength(c) + call_blanks + kCrLf.size(), ' ');
   LineWriter(cabrillo.data() + start)
-      .Put(shared).Skip(7).Put(c.mode == "CW" ? "599" : " 59").Skip(2).Put(c.sent_exchange).Skip(5)
-      .Put(c.worked_call).Skip(call_blanks).Put(c.received_report).Skip(2).Put(c.exchange).Put(kCrLf);
+      .Put(shared)
+      .Skip(7)
+      .Put(c.mode == "CW" ? "599" : " 59")
+      .Skip(2)
+      .Put(c.sent_exchange)
+      .Skip(5)
+      .Put(c.worked_call)
+      .Skip(call_blanks)
+      .Put(c.received_report)
+      .Skip(2)
+      .Put(c.exchange)
+      .Put(kCrLf);
 }
 
 }  // namespace

@@ -41,8 +41,8 @@ Conversion::Conversion(const ContestData& data, std::size_t log_size, const std:
   result_.result_list.Reserve(log_size / 40, 2 * log_size);
 }
 
-ConversionResult Conversion::Run(std::string_view log, const std::filesystem::path& log_path,
-                                 FileSystem& file_system, bool write_file) {
+ConversionResult Conversion::Run(std::string_view log, const std::filesystem::path& log_path, FileSystem& file_system,
+                                 bool write_file) {
   ForEachLine(log, [this](std::string_view line) { HandleLine(line); });
   if (!running_) return Fail({stop_, log_path, {}, stop_ == FailureKind::kLineTooLong ? line_number_ : 0});
   return WriteOut(file_system, write_file);
@@ -107,8 +107,8 @@ void Conversion::NoteIfContact(NoteKind kind) {
 
 void Conversion::ConvertContact() {
   // Columns past the end of a short line read as empty fields.
-  const auto widest = static_cast<std::size_t>(std::max(
-      {layout_.SentReportColumn, layout_.ReceivedReportColumn, layout_.MultiplierColumn, layout_.CallColumn}));
+  const auto widest = static_cast<std::size_t>(
+      std::max({layout_.SentReportColumn, layout_.ReceivedReportColumn, layout_.MultiplierColumn, layout_.CallColumn}));
   if (LineFields.size() <= widest) LineFields.resize(widest + 1);
   settings_.Settle(LineFields, layout_);
 
@@ -180,8 +180,7 @@ ConversionResult Conversion::Fail(ConversionFailure failure) {
 ConversionResult Conversion::WriteOut(FileSystem& file_system, bool write_file) {
   ConversionResult& r = result_;
   const Totals totals = {RecordCount, static_cast<int>(registers_.CwCalls.size()),
-                         static_cast<int>(registers_.PhCalls.size()),
-                         static_cast<int>(registers_.CwMultipliers.size()),
+                         static_cast<int>(registers_.PhCalls.size()), static_cast<int>(registers_.CwMultipliers.size()),
                          static_cast<int>(registers_.PhMultipliers.size())};
   r.padded_callsign = data_.Callsign;
   r.record_count = RecordCount;
@@ -196,12 +195,12 @@ ConversionResult Conversion::WriteOut(FileSystem& file_system, bool write_file) 
   if (write_file) {
     const std::string score = std::to_string(r.claimed_score);
     const std::string_view text = OutputText;
-    const std::array<std::string_view, 5> pieces = {text.substr(0, score_offset_), score,
-                                                    text.substr(score_offset_), "END-OF-LOG:", kCrLf};
+    const std::array<std::string_view, 5> pieces = {text.substr(0, score_offset_), score, text.substr(score_offset_),
+                                                    "END-OF-LOG:", kCrLf};
     const AtomicWrite written = WriteFileAtomically(file_system, r.output_path, pieces);
     if (written.error != 0) {
-      r.failure = ConversionFailure{FailureKind::kCannotWriteFile, r.output_path, SystemWords(written.error), 0,
-                                    written.error};
+      r.failure =
+          ConversionFailure{FailureKind::kCannotWriteFile, r.output_path, SystemWords(written.error), 0, written.error};
       return std::move(r);
     }
     r.folder_sync_error = written.folder_sync_error;

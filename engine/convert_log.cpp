@@ -14,9 +14,8 @@ namespace {
 
 // Where both entry points meet once the log is in memory: the decision on
 // UTF-8 needs the whole log.
-ConversionResult ConvertInMemory(std::string_view log, const std::filesystem::path& log_path,
-                                 const ContestData& data, const std::filesystem::path& cabrillo_path,
-                                 FileSystem& file_system, bool write_file) {
+ConversionResult ConvertInMemory(std::string_view log, const std::filesystem::path& log_path, const ContestData& data,
+                                 const std::filesystem::path& cabrillo_path, FileSystem& file_system, bool write_file) {
   Conversion conversion(data, log.size(), cabrillo_path);
   if (log.size() > kMaxLogBytes) return conversion.Fail(LogFailure(FailureKind::kLogTooLarge, log_path, EFBIG));
   const std::optional<std::string> recoded = Utf8LogAsCp1250(log);
@@ -44,8 +43,7 @@ ConversionResult WithoutThrowing(const std::filesystem::path& log_path, const st
 
 // Reads the log, then converts it; without `write_file` no file is written.
 ConversionResult ReadAndConvert(const std::filesystem::path& log_path, const ContestData& data,
-                                const std::filesystem::path& cabrillo_path, FileSystem& file_system,
-                                bool write_file) {
+                                const std::filesystem::path& cabrillo_path, FileSystem& file_system, bool write_file) {
   return WithoutThrowing(log_path, cabrillo_path, [&] {
     std::string log;
     if (std::optional<ConversionFailure> failure = ReadLog(log_path, file_system, log)) {
@@ -62,8 +60,7 @@ ConversionResult ConvertLog(const std::filesystem::path& log_path, const Contest
   return ReadAndConvert(log_path, data, cabrillo_path, file_system, true);
 }
 
-ConversionResult CheckLog(const std::filesystem::path& log_path, const ContestData& data,
-                          FileSystem& file_system) {
+ConversionResult CheckLog(const std::filesystem::path& log_path, const ContestData& data, FileSystem& file_system) {
   return ReadAndConvert(log_path, data, {}, file_system, false);
 }
 
@@ -94,7 +91,7 @@ std::optional<std::string> CabrilloFileName(std::string_view callsign) {
 
 int ConversionResult::WarningCount() const {
   return notes_not_kept + static_cast<int>(std::count_if(notes.begin(), notes.end(),
-                                        [](const LogNote& note) { return note.IsWarning(); }));
+                                                         [](const LogNote& note) { return note.IsWarning(); }));
 }
 
 }  // namespace pelikan

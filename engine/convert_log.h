@@ -26,13 +26,13 @@ inline constexpr std::size_t kMaxLineBytes = 32767;
 inline constexpr std::size_t kMaxLogBytes = std::size_t{64} << 20;
 
 enum class FailureKind {
-  kCannotReadLog,     // the log could not be opened or read
-  kCannotWriteFile,   // the Cabrillo file could not be written
-  kTooManyContacts,   // the log holds more than kMaxRecords contact lines
-  kLogNotAFile,       // the log is a FIFO, a device or a socket
-  kLogTooLarge,       // the log holds more than kMaxLogBytes
-  kLineTooLong,       // a line is longer than kMaxLineBytes
-  kOutOfMemory,       // memory ran out during the conversion
+  kCannotReadLog,    // the log could not be opened or read
+  kCannotWriteFile,  // the Cabrillo file could not be written
+  kTooManyContacts,  // the log holds more than kMaxRecords contact lines
+  kLogNotAFile,      // the log is a FIFO, a device or a socket
+  kLogTooLarge,      // the log holds more than kMaxLogBytes
+  kLineTooLong,      // a line is longer than kMaxLineBytes
+  kOutOfMemory,      // memory ran out during the conversion
 };
 
 struct ConversionFailure {
@@ -92,8 +92,7 @@ std::optional<std::string> CabrilloFileName(std::string_view callsign);
 // out; the result says what happened. A log saved as UTF-8 is converted to
 // Windows-1250 first (Utf8LogAsCp1250), with a note saying so.
 ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
-                            const std::filesystem::path& cabrillo_path,
-                            FileSystem& file_system = SystemFileSystem());
+                            const std::filesystem::path& cabrillo_path, FileSystem& file_system = SystemFileSystem());
 
 // The same for a log that is already in memory.
 ConversionResult ConvertLogText(std::string_view log, const ContestData& data,

@@ -47,9 +47,7 @@ int FileSystem::Link(int fd, const std::filesystem::path& path) {
   return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
 }
 
-int FileSystem::CreateUnique(std::string& path_template) {
-  return ::mkostemp(path_template.data(), O_CLOEXEC);
-}
+int FileSystem::CreateUnique(std::string& path_template) { return ::mkostemp(path_template.data(), O_CLOEXEC); }
 
 ssize_t FileSystem::Write(int fd, const char* data, std::size_t size) {
   ssize_t n;
@@ -132,8 +130,7 @@ std::string TemporaryPrefix(const std::string& name) { return "." + name + ".pel
 // linkat(2); a clash is retried with the next.
 std::string TemporaryName(const std::filesystem::path& folder, const std::string& name, int attempt) {
   static std::atomic<unsigned> counter{0};
-  const auto ticks = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto ticks = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   const unsigned long long mixed = ticks ^ (static_cast<unsigned long long>(::getpid()) << 32) ^
                                    (counter.fetch_add(1) * 0x9E3779B97F4A7C15ULL) ^
                                    static_cast<unsigned long long>(attempt);

@@ -30,9 +30,9 @@ unsigned SeparatorBits(const char* bytes, std::size_t count) {
 unsigned SeparatorBits16(const char* bytes) {
 #if defined(__SSE2__)
   const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
-  const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(' ')),
-                                                  _mm_cmpeq_epi8(block, _mm_set1_epi8('\t'))),
-                                     _mm_cmpeq_epi8(block, _mm_set1_epi8('\'')));
+  const __m128i found =
+      _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(block, _mm_set1_epi8('\t'))),
+                   _mm_cmpeq_epi8(block, _mm_set1_epi8('\'')));
   return static_cast<unsigned>(_mm_movemask_epi8(found));
 #else
   return SeparatorBits(bytes, 16);
@@ -90,11 +90,9 @@ std::optional<int> Number(std::string_view text) {
   return value;
 }
 
-std::optional<std::string> FormatDate(std::optional<int> year, std::optional<int> month,
-                                      std::optional<int> day) {
+std::optional<std::string> FormatDate(std::optional<int> year, std::optional<int> month, std::optional<int> day) {
   if (!year || !month || !day) return std::nullopt;
-  const std::chrono::year_month_day date{std::chrono::year{*year},
-                                         std::chrono::month{static_cast<unsigned>(*month)},
+  const std::chrono::year_month_day date{std::chrono::year{*year}, std::chrono::month{static_cast<unsigned>(*month)},
                                          std::chrono::day{static_cast<unsigned>(*day)}};
   if (!date.ok()) return std::nullopt;
   std::string text = "0000-00-00";
@@ -111,12 +109,10 @@ std::optional<std::string> FormatDate(std::optional<int> year, std::optional<int
 
 std::optional<std::string> RecognizeDate(std::string_view text) {
   if (text.size() == 10 && (text[4] == '-' || text[4] == '/') && text[7] == text[4]) {
-    return FormatDate(Number(text.substr(0, 4)), Number(text.substr(5, 2)),
-                      Number(text.substr(8, 2)));
+    return FormatDate(Number(text.substr(0, 4)), Number(text.substr(5, 2)), Number(text.substr(8, 2)));
   }
   if (text.size() == 10 && text[2] == '/' && text[5] == '/') {
-    return FormatDate(Number(text.substr(6, 4)), Number(text.substr(3, 2)),
-                      Number(text.substr(0, 2)));
+    return FormatDate(Number(text.substr(6, 4)), Number(text.substr(3, 2)), Number(text.substr(0, 2)));
   }
   if (text.ends_with('.')) text.remove_suffix(1);
   const std::size_t first = text.find('.');

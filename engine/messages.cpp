@@ -16,8 +16,12 @@ std::string Number(std::int64_t value) { return std::to_string(value); }
 // What a faulty QSO line has wrong, as "datum, čas".
 std::string FaultyPieces(unsigned faulty) {
   static constexpr std::pair<unsigned, std::string_view> kPieces[] = {
-      {kQsoFrequency, "frekvenca"},    {kQsoMode, "način dela"},         {kQsoDate, "datum"},
-      {kQsoTime, "čas"},               {kQsoWorkedCall, "klicni znak"},  {kQsoReceivedReport, "prejeti raport"},
+      {kQsoFrequency, "frekvenca"},
+      {kQsoMode, "način dela"},
+      {kQsoDate, "datum"},
+      {kQsoTime, "čas"},
+      {kQsoWorkedCall, "klicni znak"},
+      {kQsoReceivedReport, "prejeti raport"},
       {kQsoExchange, "prejeta izmenjava"},
   };
   std::string pieces;
@@ -31,14 +35,10 @@ std::string FaultyPieces(unsigned faulty) {
 
 std::string SystemWords(int error) {
   static constexpr std::pair<int, std::string_view> kWords[] = {
-      {EDQUOT, "Disk quota exceeded"},
-      {ENAMETOOLONG, "File name too long"},
-      {EIO, "Input/output error"},
-      {ENOMEM, "Cannot allocate memory"},
-      {EXDEV, "Invalid cross-device link"},
-      {ELOOP, "Too many levels of symbolic links"},
-      {EBUSY, "Device or resource busy"},
-      {EOVERFLOW, "Value too large for defined data type"},
+      {EDQUOT, "Disk quota exceeded"},      {ENAMETOOLONG, "File name too long"},
+      {EIO, "Input/output error"},          {ENOMEM, "Cannot allocate memory"},
+      {EXDEV, "Invalid cross-device link"}, {ELOOP, "Too many levels of symbolic links"},
+      {EBUSY, "Device or resource busy"},   {EOVERFLOW, "Value too large for defined data type"},
       {EMFILE, "Too many open files"},
   };
   for (const auto& [code, words] : kWords) {
@@ -81,22 +81,19 @@ std::string FailureMessage(const ConversionFailure& failure, std::string_view lo
   const std::string reason = ReasonInSlovenian(failure.error, failure.reason);
   const std::string not_written = "\n\nDatoteka CBR ni bila zapisana.";
   switch (failure.kind) {
-    case FailureKind::kCannotReadLog:
-      return "Dnevnika " + path + " ni mogoče prebrati:\n" + reason + "." + not_written;
+    case FailureKind::kCannotReadLog: return "Dnevnika " + path + " ni mogoče prebrati:\n" + reason + "." + not_written;
     case FailureKind::kCannotWriteFile:
       return "Datoteke " + path + " ni mogoče zapisati:\n" + reason + "." + not_written +
              (earlier_file_kept ? " Obstoječa datoteka je ostala nespremenjena." : "");
     case FailureKind::kTooManyContacts:
       return "Dnevnik " + std::string(log_shown) + " ima več kot " + Number(kMaxRecords) + " zvez." + not_written;
-    case FailureKind::kLogNotAFile:
-      return path + " ni navadna datoteka." + not_written;
+    case FailureKind::kLogNotAFile: return path + " ni navadna datoteka." + not_written;
     case FailureKind::kLogTooLarge:
       return "Dnevnik " + path + " je večji od " + Number(kMaxLogBytes >> 20) + " MiB." + not_written;
     case FailureKind::kLineTooLong:
       return "Vrstica " + Number(failure.line) + " dnevnika " + path + " je daljša od " + Number(kMaxLineBytes) +
              " znakov." + not_written;
-    case FailureKind::kOutOfMemory:
-      return "Za pretvorbo dnevnika " + path + " ni dovolj pomnilnika." + not_written;
+    case FailureKind::kOutOfMemory: return "Za pretvorbo dnevnika " + path + " ni dovolj pomnilnika." + not_written;
   }
   return {};
 }
@@ -124,14 +121,11 @@ std::string NoteMessage(const LogNote& note) {
     case NoteKind::kContactBeforeColumns:
       what = "videti je kot zveza, a ni pretvorjena: pred njo ni bilo polja 599 ali 59";
       break;
-    case NoteKind::kContactTooShort:
-      what = "videti je kot zveza, a ni pretvorjena: ima manj kot 8 polj";
-      break;
+    case NoteKind::kContactTooShort: what = "videti je kot zveza, a ni pretvorjena: ima manj kot 8 polj"; break;
     case NoteKind::kFaultyQsoLine:
       what = "vrstica QSO bo zavrnjena, napačno: " + FaultyPieces(note.faulty_pieces);
       break;
-    case NoteKind::kReadAsUtf8:
-      return "Dnevnik je bil shranjen kot UTF-8 in je bil pretvorjen v Windows-1250.";
+    case NoteKind::kReadAsUtf8: return "Dnevnik je bil shranjen kot UTF-8 in je bil pretvorjen v Windows-1250.";
   }
   return "vrstica " + Number(note.line) + ": " + what + "\n" + Cp1250AsUtf8(note.text);
 }

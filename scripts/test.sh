@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+scripts/format.sh --check
 scripts/build.sh
 
 echo "== Sanitized suite"

@@ -88,9 +88,8 @@ val AfterRule(const val& values, int field, void (*rule)(const ContestField&, Co
   for (std::size_t i = 0; i < kContestFields.size(); ++i) {
     const ContestField& f = kContestFields[i];
     const bool shows_the_file = &f == &left && f.upper_cased && rule == LeaveField;
-    changed.call<void>("push", after.*f.value != before.*f.value || shows_the_file
-                                  ? val(Cp1250AsUtf8(after.*f.value))
-                                  : values[i]);
+    changed.call<void>(
+        "push", after.*f.value != before.*f.value || shows_the_file ? val(Cp1250AsUtf8(after.*f.value)) : values[i]);
   }
   return changed;
 }
@@ -254,8 +253,8 @@ val ShippedLists() {
 void WarmUp() {
   std::string log;
   for (int i = 0; i < 3000; ++i) {
-    log += "QSO: 80 " + std::string(i % 2 ? "CW" : "SSB") + " 2007-03-04 06:" + std::to_string(10 + i % 50) +
-           " S5" + std::to_string(i) + (i % 2 ? " 599 599 " : " 59 59 ") + std::to_string(1950 + i % 60) + "\r\n";
+    log += "QSO: 80 " + std::string(i % 2 ? "CW" : "SSB") + " 2007-03-04 06:" + std::to_string(10 + i % 50) + " S5" +
+           std::to_string(i) + (i % 2 ? " 599 599 " : " 59 59 ") + std::to_string(1950 + i % 60) + "\r\n";
   }
   ContestData data;
   data.LicenceYear = "1985";

@@ -81,8 +81,8 @@ void Frame::paintEvent(QPaintEvent* /*event*/) {
   const QRectF border = QRectF(rect().adjusted(0, caption.center().y(), 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5);
   painter.drawRoundedRect(border, 2, 2);
   painter.restore();
-  painter.drawItemText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
-                       isEnabled(), title(), QPalette::WindowText);
+  painter.drawItemText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                       title(), QPalette::WindowText);
 }
 
 }  // namespace pelikan

@@ -22,8 +22,8 @@
 
 namespace pelikan {
 
-QString Desktop::ChooseExistingFile(QWidget* parent, const QString& caption,
-                                    const QString& folder, const QString& filter) {
+QString Desktop::ChooseExistingFile(QWidget* parent, const QString& caption, const QString& folder,
+                                    const QString& filter) {
   // The static dialog runs in ExistingFile mode and returns an empty text on
   // a cancel, which is all the window relies on.
   return QFileDialog::getOpenFileName(parent, caption, folder, filter);
@@ -32,8 +32,8 @@ QString Desktop::ChooseExistingFile(QWidget* parent, const QString& caption,
 QString Desktop::DefaultTextApplication() {
   QProcess query;
   query.setStandardInputFile(QProcess::nullDevice());
-  query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                          QStringLiteral("text/plain")});
+  query.start(QStringLiteral("xdg-mime"),
+              {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/plain")});
   // A shell script that reads a few small files; should it hang, the user
   // still gets the own viewer.
   if (!query.waitForFinished(5000)) {
@@ -58,10 +58,9 @@ void Desktop::Start(const QString& program, const QStringList& arguments, QObjec
     process->deleteLater();
     done(succeeded);
   };
-  QObject::connect(process, &QProcess::finished, context,
-                   [finish](int code, QProcess::ExitStatus status) {
-                     finish(status == QProcess::NormalExit && code == 0);
-                   });
+  QObject::connect(process, &QProcess::finished, context, [finish](int code, QProcess::ExitStatus status) {
+    finish(status == QProcess::NormalExit && code == 0);
+  });
   QObject::connect(process, &QProcess::errorOccurred, context, [finish](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) finish(false);
   });
@@ -79,15 +78,13 @@ void Desktop::Warn(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::warning(parent, title, text);
 }
 
-void Desktop::WarnWithDetails(QWidget* parent, const QString& title, const QString& text,
-                              const QString& details) {
+void Desktop::WarnWithDetails(QWidget* parent, const QString& title, const QString& text, const QString& details) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
   box.setDetailedText(details);
   box.exec();
 }
 
-bool Desktop::WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text,
-                                const QString& details) {
+bool Desktop::WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text, const QString& details) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
   box.setDetailedText(details);
   QPushButton* go_on = box.addButton(QStringLiteral("Nadaljuj"), QMessageBox::AcceptRole);
@@ -123,11 +120,9 @@ bool RunsInTerminal(const QString& path) {
 
 namespace {
 
-void CannotOpen(Desktop& desktop, QWidget* parent, const QString& title, const QString& path,
-                const QString& reason) {
+void CannotOpen(Desktop& desktop, QWidget* parent, const QString& title, const QString& path, const QString& reason) {
   desktop.Warn(parent, title,
-               QStringLiteral("Datoteke %1 ni mogoče odpreti:\n%2.")
-                   .arg(QDir::toNativeSeparators(path), reason));
+               QStringLiteral("Datoteke %1 ni mogoče odpreti:\n%2.").arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ class Desktop {
 
   // Shows a modal file-open dialog that accepts only an existing file.
   // Returns its full path, or an empty text when the user cancelled.
-  virtual QString ChooseExistingFile(QWidget* parent, const QString& caption,
-                                     const QString& folder, const QString& filter);
+  virtual QString ChooseExistingFile(QWidget* parent, const QString& caption, const QString& folder,
+                                     const QString& filter);
   // The desktop entry file of the user's default application for plain
   // text; empty when none is set or its entry cannot be found.
   virtual QString DefaultTextApplication();
@@ -39,12 +39,10 @@ class Desktop {
   // Shows a modal warning and returns once the user has closed it.
   virtual void Warn(QWidget* parent, const QString& title, const QString& text);
   // The same with `details` behind the box's details button.
-  virtual void WarnWithDetails(QWidget* parent, const QString& title, const QString& text,
-                               const QString& details);
+  virtual void WarnWithDetails(QWidget* parent, const QString& title, const QString& text, const QString& details);
   // The same with a button to go on and one to go back; returns whether the
   // user went on.
-  virtual bool WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text,
-                                 const QString& details);
+  virtual bool WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text, const QString& details);
 };
 
 Desktop& SystemDesktop();

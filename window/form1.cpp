@@ -9,9 +9,9 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QLabel>
 #include <QListView>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -30,11 +30,10 @@
 #include "engine/messages.h"
 #include "window/category_list.h"
 #include "window/controls.h"
+#include "window/pelikan_icon.xpm"
 #include "window/result_list_model.h"
 #include "window/system_reason.h"
 #include "window/text_codec.h"
-
-#include "window/pelikan_icon.xpm"
 
 namespace pelikan {
 namespace {
@@ -71,8 +70,7 @@ class BusyPointer {
 QIcon ProgramIcon() { return QIcon(QPixmap(pelikan_icon_xpm)); }
 
 Form1::Form1(QString program_folder, Desktop& desktop, FileSystem& file_system)
-    : program_folder_(program_folder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                               : std::move(program_folder)),
+    : program_folder_(program_folder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(program_folder)),
       data_paths_(program_folder_, UserConfigFolder()),
       desktop_(desktop),
       file_system_(file_system) {
@@ -101,8 +99,7 @@ void Form1::ConnectHandlers() {
     ComboBox* combo = Combo1[i];
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { Combo1Change(i); });
     connect(combo, &QComboBox::activated, this, [this, i] { Combo1Click(i); });
-    connect(combo, &ComboBox::KeyPress, this,
-            [this, i](QKeyEvent* event) { Combo1KeyPress(i, event); });
+    connect(combo, &ComboBox::KeyPress, this, [this, i](QKeyEvent* event) { Combo1KeyPress(i, event); });
   }
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
@@ -116,8 +113,9 @@ void Form1::FormLoad() {
     if (!list.error.isEmpty()) {
       // Without its list the box still takes a typed category, so the window
       // opens and says which file is missing.
-      load_warnings_ << QStringLiteral("Seznama kategorij %1 ni mogoče prebrati:\n%2.\n\n"
-                                       "Seznam ostane prazen; kategorijo lahko vpišete sami.")
+      load_warnings_ << QStringLiteral(
+                            "Seznama kategorij %1 ni mogoče prebrati:\n%2.\n\n"
+                            "Seznam ostane prazen; kategorijo lahko vpišete sami.")
                             .arg(QDir::toNativeSeparators(path), list.error);
     }
     Combo1[i]->addItems(list.entries);
@@ -254,9 +252,7 @@ bool Form1::FieldValuesAccepted() {
 
 QString Form1::DropRefusal(const QMimeData* dropped) const {
   if (!Command1->isEnabled() || Command1->text() == kExitCaption) {
-    return Command1->text() == kExitCaption
-               ? Utf8(kDropAfterRun)
-               : Utf8(kDropBeforeReady);
+    return Command1->text() == kExitCaption ? Utf8(kDropAfterRun) : Utf8(kDropBeforeReady);
   }
   if (!dropped->hasUrls() || dropped->urls().size() != 1 || !dropped->urls().front().isLocalFile()) {
     return Utf8(kDropOneFile);
@@ -280,14 +276,14 @@ void Form1::dropEvent(QDropEvent* event) {
   // Run once the drop is over: the run's dialogs must not stand inside the
   // drag and drop.
   const QString log = event->mimeData()->urls().front().toLocalFile();
-  QMetaObject::invokeMethod(this, [this, log] { StartRun(log); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, log] { StartRun(log); }, Qt::QueuedConnection);
 }
 
 void Form1::ChooseInputFile() {
   // Opens in the user's home folder. Only an existing file can be
   // confirmed; a cancel leaves InputPath empty.
-  const QString chosen =
-      desktop_.ChooseExistingFile(this, QStringLiteral("Odpri"), QDir::homePath(), dialog_filter_);
+  const QString chosen = desktop_.ChooseExistingFile(this, QStringLiteral("Odpri"), QDir::homePath(), dialog_filter_);
   if (!chosen.isEmpty()) InputPath = chosen;
 }
 

@@ -28,9 +28,7 @@ namespace {
 // device-independent pixels on screens of other densities.
 constexpr int kTwipsPerPixel = 15;
 constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
-}
+QRect Twips(int left, int top, int width, int height) { return QRect(Px(left), Px(top), Px(width), Px(height)); }
 
 constexpr int kClientWidth = 15165;
 constexpr int kClientHeight = 8385;
@@ -38,8 +36,8 @@ constexpr int kClientHeight = 8385;
 // The label widths of the rows of the contest data frame, in tab order, in
 // twips. The input box of row k stands at 360 + 480 k twips, its label 120
 // twips lower.
-constexpr std::array<int, kContestFields.size()> kLabelWidths = {855, 735,  1095, 855,  1335, 1095, 855,
-                                                                 855, 855,  1935, 1455, 855,  855};
+constexpr std::array<int, kContestFields.size()> kLabelWidths = {855, 735, 1095, 855,  1335, 1095, 855,
+                                                                 855, 855, 1935, 1455, 855,  855};
 
 QString ControlName(const char* array, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);

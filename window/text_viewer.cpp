@@ -4,8 +4,8 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QPlainTextEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,8 +22,7 @@ const QString kContinued = QStringLiteral("\u21AA ");
 
 }  // namespace
 
-TextViewer::TextViewer(const QString& title, const QString& text, std::function<void()> open_in_editor,
-                       QWidget* parent)
+TextViewer::TextViewer(const QString& title, const QString& text, std::function<void()> open_in_editor, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("TextViewer"));
   setWindowTitle(title);
@@ -42,9 +41,10 @@ TextViewer::TextViewer(const QString& title, const QString& text, std::function<
   print->setObjectName(QStringLiteral("ViewerPrint"));
   QPushButton* editor = buttons->addButton(QStringLiteral("Odpri v &urejevalniku"), QDialogButtonBox::ActionRole);
   editor->setObjectName(QStringLiteral("ViewerEditor"));
-  editor->setToolTip(QStringLiteral("Odpre datoteko v urejevalniku besedil namizja. Datoteka je zapisana v kodni "
-                                    "tabeli Windows-1250: urejevalnik jo mora brati v njej, sicer pokaže napačne "
-                                    "črke."));
+  editor->setToolTip(
+      QStringLiteral("Odpre datoteko v urejevalniku besedil namizja. Datoteka je zapisana v kodni "
+                     "tabeli Windows-1250: urejevalnik jo mora brati v njej, sicer pokaže napačne "
+                     "črke."));
   QPushButton* close = buttons->addButton(QStringLiteral("Zapri"), QDialogButtonBox::RejectRole);
   connect(print, &QPushButton::clicked, this, &TextViewer::Print);
   connect(editor, &QPushButton::clicked, this, [open_in_editor = std::move(open_in_editor)] { open_in_editor(); });
@@ -70,7 +70,8 @@ void TextViewer::Print() {
   if (!painter.begin(&printer)) return;
   painter.setFont(text_->font());
   const QFontMetricsF metrics(text_->font(), &printer);
-  const QRectF page = printer.pageRect(QPrinter::DevicePixel).translated(-printer.pageRect(QPrinter::DevicePixel).topLeft());
+  const QRectF page =
+      printer.pageRect(QPrinter::DevicePixel).translated(-printer.pageRect(QPrinter::DevicePixel).topLeft());
   const int columns = std::max(20, static_cast<int>(std::floor(page.width() / metrics.horizontalAdvance(u'M'))));
   double y = metrics.ascent();
   for (const QString& line : LinesForPrinting(text_->toPlainText(), columns)) {

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/engine/temp_dir.h"
 #include "engine/convert_log.h"
 #include "process/huge_pages.h"
-#include "bench/engine/temp_dir.h"
 
 namespace pelikan {
 namespace {
@@ -18,8 +18,9 @@ namespace {
 // A log as a logging program prints it: both modes, a distinct call per
 // contact, a few hundred multipliers.
 std::string GenerateLog(int contacts) {
-  std::string log = "Band  Mode  Date        Time   Call      Snt  Rcv  Exch\r\n"
-                    "-------------------------------------------------------\r\n";
+  std::string log =
+      "Band  Mode  Date        Time   Call      Snt  Rcv  Exch\r\n"
+      "-------------------------------------------------------\r\n";
   for (int i = 0; i < contacts; ++i) {
     const bool cw = i % 3 != 0;
     log += "QSO: 80\t";

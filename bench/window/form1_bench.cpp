@@ -26,9 +26,7 @@ namespace {
 class ChosenLog : public pelikan::Desktop {
  public:
   explicit ChosenLog(QString path) : path_(std::move(path)) {}
-  QString ChooseExistingFile(QWidget*, const QString&, const QString&, const QString&) override {
-    return path_;
-  }
+  QString ChooseExistingFile(QWidget*, const QString&, const QString&, const QString&) override { return path_; }
   void Warn(QWidget*, const QString&, const QString& text) override { warning_ = text; }
   const QString& warning() const { return warning_; }
 
@@ -40,9 +38,9 @@ class ChosenLog : public pelikan::Desktop {
 QByteArray LogAtTheLimit() {
   QByteArray log = "Band Mode Date Time Call Sent Rcvd Exch\r\n";
   for (int i = 0; i < pelikan::kMaxRecords; ++i) {
-    log += (i % 2 ? "QSO: 80 CW 09.11.2007 06:" : "QSO: 80 SSB 09.11.2007 07:") +
-           QByteArray::number(10 + i % 50) + " S5" + QByteArray::number(i % 20000) +
-           (i % 2 ? " 599 599 " : " 59 59 ") + QByteArray::number(1950 + i % 60) + "\r\n";
+    log += (i % 2 ? "QSO: 80 CW 09.11.2007 06:" : "QSO: 80 SSB 09.11.2007 07:") + QByteArray::number(10 + i % 50) +
+           " S5" + QByteArray::number(i % 20000) + (i % 2 ? " 599 599 " : " 59 59 ") +
+           QByteArray::number(1950 + i % 60) + "\r\n";
   }
   return log;
 }
@@ -64,8 +62,10 @@ void BM_DialogClosedToListShown(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto form = std::make_unique<pelikan::Form1>(folder.path(), desktop);
-    for (auto [name, text] : {std::pair{"Text1(0)", "S59ZZ"}, {"Text1(2)", "1990"},
-                              {"Text1(6)", "Janez"}, {"Text1(7)", "Pot 1"},
+    for (auto [name, text] : {std::pair{"Text1(0)", "S59ZZ"},
+                              {"Text1(2)", "1990"},
+                              {"Text1(6)", "Janez"},
+                              {"Text1(7)", "Pot 1"},
                               {"Text1(8)", "1000 Ljubljana"}}) {
       form->findChild<QLineEdit*>(name)->setText(text);
     }

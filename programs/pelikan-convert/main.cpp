@@ -3,8 +3,8 @@
 // file with the contest data given as options, for scripts and batch use.
 
 #include <array>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -75,14 +75,15 @@ int main(int argc, char* argv[]) {
   }
   // Odd field values are said before the run, in the form of the log's
   // warnings; the run goes on, since the committee may take them.
-  const auto today = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+  const auto today =
+      std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
   const std::vector<pelikan::FieldWarning> odd = pelikan::CheckFieldValues(options.data, int{today.year()});
   for (const pelikan::FieldWarning& warning : odd) {
     std::fprintf(stderr, "pelikan-convert: warning: %s\n", warning.english.c_str());
   }
   const pelikan::ConversionResult result =
-      options.check ? pelikan::CheckLog(options.log_path, options.data)
-                    : pelikan::ConvertLog(options.log_path, options.data,
-                                          std::filesystem::path(options.output_dir) / *file_name);
+      options.check
+          ? pelikan::CheckLog(options.log_path, options.data)
+          : pelikan::ConvertLog(options.log_path, options.data, std::filesystem::path(options.output_dir) / *file_name);
   return Report(result, options, !odd.empty());
 }

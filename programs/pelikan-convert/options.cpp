@@ -17,12 +17,12 @@
 namespace pelikan {
 namespace {
 
-constexpr const char* kVersion =
-    "pelikan-convert (Pelikan) " PELIKAN_VERSION "\n"
-    "Copyright (C) 2026 the Pelikan developers.\n"
-    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
-    "This is free software: you are free to change and redistribute it.\n"
-    "There is NO WARRANTY, to the extent permitted by law.\n";
+constexpr const char* kVersion = "pelikan-convert (Pelikan) " PELIKAN_VERSION
+                                 "\n"
+                                 "Copyright (C) 2026 the Pelikan developers.\n"
+                                 "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                                 "This is free software: you are free to change and redistribute it.\n"
+                                 "There is NO WARRANTY, to the extent permitted by law.\n";
 
 std::string Usage() {
   std::string usage =
@@ -104,7 +104,8 @@ int TakeFieldValues(const std::array<const char*, kContestFields.size()>& values
       if (!typed) return UsageError("--" + std::string(field.option) + " is not valid UTF-8");
       // A text box holds one line; a line break in a value would break the
       // header's lines apart.
-      std::replace_if(typed->begin(), typed->end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+      std::replace_if(
+          typed->begin(), typed->end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
       data.*field.value = TextAfterLeaving(field, *typed);
     }
     if (field.required && (data.*field.value).empty()) {

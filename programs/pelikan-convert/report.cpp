@@ -38,12 +38,9 @@ std::string NoteText(const LogNote& note) {
   switch (note.kind) {
     case NoteKind::kContactBeforeColumns:
       return "looks like a contact but was not converted: no 599 or 59 field came before it: " + line;
-    case NoteKind::kContactTooShort:
-      return "looks like a contact but was not converted: fewer than 8 fields: " + line;
-    case NoteKind::kFaultyQsoLine:
-      return "the QSO line has a faulty " + PieceNames(note.faulty_pieces) + ": " + line;
-    case NoteKind::kReadAsUtf8:
-      return "the log is UTF-8; converted to Windows-1250 before reading";
+    case NoteKind::kContactTooShort: return "looks like a contact but was not converted: fewer than 8 fields: " + line;
+    case NoteKind::kFaultyQsoLine: return "the QSO line has a faulty " + PieceNames(note.faulty_pieces) + ": " + line;
+    case NoteKind::kReadAsUtf8: return "the log is UTF-8; converted to Windows-1250 before reading";
   }
   return {};
 }
@@ -73,21 +70,17 @@ std::string FailureMessage(const ConversionFailure& failure, const std::string& 
   const std::string path = ShownPath(failure.path.string());
   const std::string& reason = failure.reason;
   switch (failure.kind) {
-    case FailureKind::kCannotReadLog:
-      return "cannot read the log " + path + ": " + reason + "; no file written";
-    case FailureKind::kCannotWriteFile:
-      return "cannot write " + path + ": " + reason + "; no file written";
+    case FailureKind::kCannotReadLog: return "cannot read the log " + path + ": " + reason + "; no file written";
+    case FailureKind::kCannotWriteFile: return "cannot write " + path + ": " + reason + "; no file written";
     case FailureKind::kTooManyContacts:
       return log_shown + " holds more than " + std::to_string(kMaxRecords) + " contacts; no file written";
-    case FailureKind::kLogNotAFile:
-      return path + " is not a regular file; no file written";
+    case FailureKind::kLogNotAFile: return path + " is not a regular file; no file written";
     case FailureKind::kLogTooLarge:
       return path + " is larger than " + std::to_string(kMaxLogBytes >> 20) + " MiB; no file written";
     case FailureKind::kLineTooLong:
       return "line " + std::to_string(failure.line) + " of " + path + " is longer than " +
              std::to_string(kMaxLineBytes) + " bytes; no file written";
-    case FailureKind::kOutOfMemory:
-      return "out of memory while converting " + path + "; no file written";
+    case FailureKind::kOutOfMemory: return "out of memory while converting " + path + "; no file written";
   }
   return {};
 }

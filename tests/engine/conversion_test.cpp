@@ -45,8 +45,10 @@ int Entries(const std::filesystem::path& folder) {
 constexpr std::string_view kLog = "80 CW 2007-03-04 0601 S57BBB 599 599 1990\r\n";
 constexpr std::string_view kOld = "the file of an earlier run\r\n";
 
+// clang-format off
 enum class Step { kNone, kCreate, kWriteHalfWay, kWriteNothing, kSignal, kOutOfMemory, kSetMode, kSync, kLink,
                   kClose, kRename, kSyncFolder, kRead, kShortReads };
+// clang-format on
 
 // The real disk with one step failing; optionally without unnamed files,
 // as vfat is. kSignal does what a SIGTERM handler does while the file is
@@ -109,6 +111,7 @@ class FaultyDisk : public FileSystem {
 };
 
 TEST(ConversionTest, EachStepFailing) {
+  // clang-format off
   const std::tuple<Step, const char*, bool> rows[] = {  // the step, the reason, unnamed files
       {Step::kRead, "Input/output error", true},        {Step::kOutOfMemory, "Cannot allocate memory", true},
       {Step::kCreate, "Permission denied", true},       {Step::kCreate, "Permission denied", false},
@@ -120,6 +123,7 @@ TEST(ConversionTest, EachStepFailing) {
       {Step::kClose, "Input/output error", false},      {Step::kRename, "Invalid cross-device link", true},
       {Step::kRename, "Invalid cross-device link", false},
   };
+  // clang-format on
   for (const auto& [step, reason, unnamed] : rows) {
     SCOPED_TRACE(::testing::Message() << reason << (unnamed ? " unnamed" : " named"));
     TempDir dir;

@@ -33,11 +33,14 @@ std::string Joined(const Pieces& pieces) {
 // for UTF-8. Blanks, empty entries, duplicates and order stay.
 TEST(RulesTest, ListFileEntries) {
   EXPECT_EQ(Joined(ListFileEntries(" Z \r\nA\r\n\r\n Z \n")), " Z |A|| Z |");
+  // clang-format off
   EXPECT_EQ(Joined(ListFileEntries("\xef\xbb\xbf\xc5\xbd" "ENSKE\rYL")), "\x8e" "ENSKE|YL|");
   EXPECT_EQ(Joined(ListFileEntries("\xc5\xbd\x8e" "ENSKE")), "\xc5\xbd\x8e" "ENSKE|") << "Windows-1250, no UTF-8";
+  // clang-format on
 }
 
 TEST(RulesTest, Utf8LogAsCp1250) {
+  // clang-format off
   const std::pair<std::string_view, std::optional<std::string_view>> rows[] = {
       {"\xC4\x8Crnomelj \xC5\xA0kofja Loka \xC5\xBDiri \xC4\x8D\xC5\xA1\xC5\xBE",
        "\xC8rnomelj \x8Akofja Loka \x8Eiri \xE8\x9A\x9E"},
@@ -57,6 +60,7 @@ TEST(RulesTest, Utf8LogAsCp1250) {
       {"SOAPBOX: \x8A" "entjur, \x8A" "kofja Loka, Ko\xE8" "evje, Ro\x9Ani\x9A" "ka Slatina\r\n", std::nullopt},
       {"QSO: 80 CW 4.3.2007 06:01 S57BBB 599 599 1990 ; \x8A" "ilih \xE8" "etrtek\r\n", std::nullopt},
   };
+  // clang-format on
   for (const auto& [log, cp1250] : rows) EXPECT_EQ(Utf8LogAsCp1250(log), cp1250) << log;
 }
 
@@ -104,8 +108,8 @@ TEST(RulesTest, Cp1250AgainstTheCLibrary) {
   EXPECT_EQ(invisible, 65) << "the plane's default ignorable characters but the soft hyphen";
   const std::pair<std::string_view, std::string_view> rows[] = {
       {"Bo\u017Eo \u20AC \u65E5\U0001F600.", "Bo\x9eo \x80 ??."},  // one ? per character
-      {"S5\u200B9\uFEFF\U000E0041", "S59"},  // zero-width space, byte order mark, a tag
-      {"\u200B\u001A\u00AD", "\x1a\xad"},  // the soft hyphen is in the code page
+      {"S5\u200B9\uFEFF\U000E0041", "S59"},                        // zero-width space, byte order mark, a tag
+      {"\u200B\u001A\u00AD", "\x1a\xad"},                          // the soft hyphen is in the code page
   };
   for (const auto& [utf8, cp1250] : rows) EXPECT_EQ(Utf8AsCp1250(utf8), cp1250) << utf8;
   EXPECT_EQ(Utf8AsCp1250("S5\xC4"), std::nullopt) << "cut short";
@@ -130,12 +134,14 @@ TEST(RulesTest, SkipAscii) {
 
 // Odd values are warned of, field by field; 2026 is this year.
 TEST(RulesTest, FieldWarnings) {
+  // clang-format off
   const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
       // licence year, contest, operators, the options warned of
       {"1900", "KV", "S51A,S52B", ""}, {"2027", "KV", "", ""}, {"", "KV", "", ""},
       {"1899", "KV", "", "licence-year "}, {"2028", "KV", "", "licence-year "}, {"985", "KV", "", "licence-year "},
       {"19a5", "", "S51A, S52B", "licence-year contest operators "}, {"1985 ", "KV", "S51A ,S52B", "licence-year "},
   };
+  // clang-format on
   for (const auto& [year, contest, operators, warned] : rows) {
     ContestData data;
     data.LicenceYear = year, data.ContestName = contest, data.Operators = operators;
@@ -146,6 +152,7 @@ TEST(RulesTest, FieldWarnings) {
 }
 
 TEST(RulesTest, CabrilloFileName) {
+  // clang-format off
   const std::pair<std::string, const char*> rows[] = {  // "" for no name
       {"S57X/P", "S57X_P.cbr"},   {"  S59AAA   ", "S59AAA.cbr"},   {"../..\\x", ".._.._x.cbr"},
       {std::string("a\0b", 3), "a_b.cbr"}, {"S5\tA\x7f\x1b", "S5_A__.cbr"},
@@ -153,6 +160,7 @@ TEST(RulesTest, CabrilloFileName) {
       {"S5\xc2" "A", "S5\xc2" "A.cbr"},  {"S5\xc4\x8c", "S5\xc4\x8c.cbr"},
       {"", ""},  {"    ", ""},  {".", ""},  {" .. ", ""},  {"...", ""},  {".S5", ".S5.cbr"},  {"/S5", "_S5.cbr"},
   };
+  // clang-format on
   for (const auto& [callsign, name] : rows) EXPECT_EQ(CabrilloFileName(callsign).value_or(""), name) << callsign;
 }
 

@@ -104,9 +104,9 @@ std::bitset<256> BytesOf(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view log(reinterpret_cast<const char*>(data), size);
   pelikan::ContestData d;
-  std::string* const fields[] = {&d.Callsign, &d.ContestName, &d.LicenceYear, &d.Category, &d.CategoryOverlay,
-                                 &d.Team, &d.Club, &d.Operators, &d.EntrantName, &d.Street,
-                                 &d.PostalCodeAndPlace, &d.AddressExtra, &d.Soapbox};
+  std::string* const fields[] = {
+      &d.Callsign,  &d.ContestName, &d.LicenceYear, &d.Category,           &d.CategoryOverlay, &d.Team,   &d.Club,
+      &d.Operators, &d.EntrantName, &d.Street,      &d.PostalCodeAndPlace, &d.AddressExtra,    &d.Soapbox};
   for (std::size_t i = 0, end; i < 13 && (end = log.find('\0')) != std::string_view::npos; ++i) {
     fields[i]->assign(log.substr(0, end));
     std::erase_if(*fields[i], [](char c) { return c == '\r' || c == '\n'; });
@@ -142,8 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
 
-  const char* const tags[] = {"CALLSIGN: ", "CONTEST: ", "LICENCE-YEAR: ", "CATEGORY: ", "CATEGORY-OVERLAY: ",
-                              "TEAM: ", "CLUB: ", "OPERATORS: ", "NAME: ", "ADDRESS: ", "ADDRESS: ", "ADDRESS: "};
+  const char* const tags[] = {
+      "CALLSIGN: ", "CONTEST: ",   "LICENCE-YEAR: ", "CATEGORY: ", "CATEGORY-OVERLAY: ", "TEAM: ",
+      "CLUB: ",     "OPERATORS: ", "NAME: ",         "ADDRESS: ",  "ADDRESS: ",          "ADDRESS: "};
   std::string header = "START-OF-LOG: Beta 2.2\r\nCREATED-BY: PELIKAN by QAZMIX\r\n", all_fields = d.Soapbox;
   for (int i = 0; i < 12; ++i) {
     if (i == 7) header += "CLAIMED-SCORE: " + std::to_string(result.claimed_score) + "\r\n";
@@ -178,9 +179,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(result.notes.size() <= pelikan::kMaxNotes, "notes are capped");
   // Every byte of the file comes from the log (as Windows-1250), a field or the program's own words.
   const std::optional<std::string> recoded = pelikan::Utf8LogAsCp1250(log);
-  const std::bitset<256> allowed = BytesOf(recoded ? *recoded : log) | BytesOf(all_fields) |
-      BytesOf("START-OF-LOG: Beta 2.2 CREATED-BY: PELIKAN by QAZMIX CALLSIGN CONTEST LICENCE-YEAR CATEGORY-OVERLAY "
-              "TEAM CLUB CLAIMED-SCORE OPERATORS NAME ADDRESS SOAPBOX QSO END-OF-LOG 0123456789 CW PH \r\n");
+  const std::bitset<256> allowed =
+      BytesOf(recoded ? *recoded : log) | BytesOf(all_fields) |
+      BytesOf(
+          "START-OF-LOG: Beta 2.2 CREATED-BY: PELIKAN by QAZMIX CALLSIGN CONTEST LICENCE-YEAR CATEGORY-OVERLAY "
+          "TEAM CLUB CLAIMED-SCORE OPERATORS NAME ADDRESS SOAPBOX QSO END-OF-LOG 0123456789 CW PH \r\n");
   Check((BytesOf(file) & ~allowed).none(), "no byte from nowhere");
   return 0;
 }

@@ -45,8 +45,7 @@ class FakeDesktop : public Desktop {
     return chosen_file;
   }
   QString DefaultTextApplication() override { return text_application; }
-  void Start(const QString& program, const QStringList& arguments, QObject*,
-             std::function<void(bool)> done) override {
+  void Start(const QString& program, const QStringList& arguments, QObject*, std::function<void(bool)> done) override {
     started << (QStringList{program} + arguments).join(' ');
     done(start_succeeds);
   }
@@ -93,8 +92,10 @@ class WindowTest : public ::testing::Test {
     QList<std::pair<int, QString>> lines;
     for (int number = 0; const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
       ++number;
-      if (line.startsWith("  ")) lines.last().second += "\n" + line.mid(2);
-      else if (!line.isEmpty() && !line.startsWith('#')) lines.append({number, line});
+      if (line.startsWith("  "))
+        lines.last().second += "\n" + line.mid(2);
+      else if (!line.isEmpty() && !line.startsWith('#'))
+        lines.append({number, line});
     }
     for (const auto& [at, line] : lines) {
       SCOPED_TRACE(QStringLiteral("%1:%2: %3").arg(script).arg(at).arg(case_).toStdString());
@@ -148,8 +149,11 @@ class WindowTest : public ::testing::Test {
       desktop_.start_succeeds = target != "fails";
       Write("editor.desktop", value.toUtf8());
     } else if (command == "fill") {  // the required texts and a category, so that the make button is on
-      for (const auto& [box, text] : {std::pair{"Text1(2)", "1990"}, {"Text1(6)", "Janez"}, {"Text1(7)", "Pot 1"},
-                                      {"Text1(8)", "1000 Ljubljana"}, {"Combo1(0)", "CHECKLOG"}}) {
+      for (const auto& [box, text] : {std::pair{"Text1(2)", "1990"},
+                                      {"Text1(6)", "Janez"},
+                                      {"Text1(7)", "Pot 1"},
+                                      {"Text1(8)", "1000 Ljubljana"},
+                                      {"Combo1(0)", "CHECKLOG"}}) {
         Do("type", box, text, "");
       }
     } else if (command == "goon") {  // the answer to a warning that asks whether to go on
@@ -264,7 +268,9 @@ class WindowTest : public ::testing::Test {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
   }
   // Lets queued events run (the Tab of the Enter rule, posted warnings).
-  static void Settle() { for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(); }
+  static void Settle() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+  }
 
   std::unique_ptr<QTemporaryDir> folder_;
   QString case_, program_folder_;
