@@ -56,6 +56,9 @@ expect 0 "Usage: pelikan-convert [options] LOGFILE" sh -c '"$0" --help >&2' "$co
 expect 4 "the Cabrillo file was written, but standard output failed: No space left on device" \
   sh -c '"$0" "$@" >/dev/full' "$conv" "${required[@]}" log.txt
 tail -c 13 S59AAA.cbr | grep -q "^END-OF-LOG:" || { echo "FAILED: no whole file beside a full output"; failed=1; }
+# A folder that cannot be synced after the write: written, with a warning.
+expect 3 "warning: ./S59AAA.cbr was written, but its folder could not be synced (Input/output error): a power cut may still bring back the old file" \
+  strace -f -o /dev/null -e inject=fsync:error=EIO "$conv" "${required[@]}" --strict log.txt
 expect 4 "the Cabrillo file was written, but standard output failed: Broken pipe" \
   bash -c '"$0" "$@" | true; exit "${PIPESTATUS[0]}"' "$conv" "${required[@]}" most.txt
 

@@ -71,14 +71,18 @@ class FakeDesktop : public Desktop {
   QStringList dialogs, started, shown, warnings;
 };
 
-// Notes whether the busy pointer shows while the engine reads the log.
+// Notes whether the busy pointer shows while the engine reads the log; can
+// fail to sync a folder.
 class SpyFileSystem : public FileSystem {
  public:
   ssize_t Read(int fd, char* buffer, std::size_t size) override {
     busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
     return FileSystem::Read(fd, buffer, size);
   }
-  bool busy = false;
+  int SyncFolder(const std::filesystem::path& folder) override {
+    return sync_fails ? (errno = EIO, -1) : FileSystem::SyncFolder(folder);
+  }
+  bool busy = false, sync_fails = false;
 };
 
 // Runs a script of cases/: one command a line, "case" starts a case of its own in a new folder.
@@ -113,7 +117,7 @@ class WindowTest : public ::testing::Test {
       case_ = rest;
       folder_ = std::make_unique<QTemporaryDir>();
       desktop_ = FakeDesktop();
-      file_system_.busy = false;
+      file_system_.busy = file_system_.sync_fails = false;
       program_folder_ = folder_->path();
       Write("category.pod", "SINGLE-OP 80M LOW CW\r\n\r\nCHECKLOG\r\n");
       Write("category1.pod", "ROOKIE\r\nYL\r\n");
@@ -156,6 +160,8 @@ class WindowTest : public ::testing::Test {
                                       {"Combo1(0)", "CHECKLOG"}}) {
         Do("type", box, text, "");
       }
+    } else if (command == "syncfails") {  // the folder of the written file cannot be synced
+      file_system_.sync_fails = true;
     } else if (command == "goon") {  // the answer to a warning that asks whether to go on
       desktop_.go_on = target == "yes";
     } else if (command == "drop") {  // files dropped onto the window, names split by ","
