@@ -160,25 +160,10 @@ std::size_t RestLength(const ContactPieces& c) {
   return 2 + c.sent_exchange.size() + 5 + c.worked_call.size() + c.received_report.size() + 2 + c.exchange.size();
 }
 
-// The listing line: the received report in a column of 13 after the call.
-// Returns where it stands, for the QSO line to take its first part.
-const char* WriteListingLine(const ContactPieces& c, ResultList& list) {
-  const std::size_t call_blanks = c.worked_call.size() < 13 ? 13 - c.worked_call.size() : 0;
-  char* const line = list.AddBlankLine(SharedLength(c) + 9 + RestLength(c) + call_blanks);
-  LineWriter(line)
-      .Put("QSO:")
-      .Skip(2)
-      .Put(c.band)
-      .Skip(1)
-      .Put(c.mode)
-      .Skip(1)
-      .Put(c.date)
-      .Skip(1)
-      .Put(c.time)
-      .Skip(1)
-      .Put(c.own_call)
-      .Skip(6)
-      .Put(c.mode == "CW" ? "599" : " 59")
+// What both lines hold from the sent report on, fixed by the mode: 599 for
+// CW, 59 otherwise.
+LineWriter& PutRest(LineWriter& line, const ContactPieces& c, std::size_t call_blanks) {
+  return line.Put(c.mode == "CW" ? "599" : " 59")
       .Skip(2)
       .Put(c.sent_exchange)
       .Skip(5)
@@ -187,6 +172,27 @@ const char* WriteListingLine(const ContactPieces& c, ResultList& list) {
       .Put(c.received_report)
       .Skip(2)
       .Put(c.exchange);
+}
+
+// The listing line: the received report in a column of 13 after the call.
+// Returns where it stands, for the QSO line to take its first part.
+const char* WriteListingLine(const ContactPieces& c, ResultList& list) {
+  const std::size_t call_blanks = c.worked_call.size() < 13 ? 13 - c.worked_call.size() : 0;
+  char* const line = list.AddBlankLine(SharedLength(c) + 9 + RestLength(c) + call_blanks);
+  PutRest(LineWriter(line)
+              .Put("QSO:")
+              .Skip(2)
+              .Put(c.band)
+              .Skip(1)
+              .Put(c.mode)
+              .Skip(1)
+              .Put(c.date)
+              .Skip(1)
+              .Put(c.time)
+              .Skip(1)
+              .Put(c.own_call)
+              .Skip(6),
+          c, call_blanks);
   return line;
 }
 
@@ -197,19 +203,7 @@ void WriteQsoLine(const ContactPieces& c, std::string_view shared, std::string& 
   const std::size_t call_blanks = c.received_report.size() < 10 ? 10 - c.received_report.size() : 1;
   const std::size_t start = cabrillo.size();
   cabrillo.append(shared.size() + 10 + RestLength(c) + call_blanks + kCrLf.size(), ' ');
-  LineWriter(cabrillo.data() + start)
-      .Put(shared)
-      .Skip(7)
-      .Put(c.mode == "CW" ? "599" : " 59")
-      .Skip(2)
-      .Put(c.sent_exchange)
-      .Skip(5)
-      .Put(c.worked_call)
-      .Skip(call_blanks)
-      .Put(c.received_report)
-      .Skip(2)
-      .Put(c.exchange)
-      .Put(kCrLf);
+  PutRest(LineWriter(cabrillo.data() + start).Put(shared).Skip(7), c, call_blanks).Put(kCrLf);
 }
 
 }  // namespace

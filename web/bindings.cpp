@@ -138,34 +138,6 @@ std::string CannotReadMessage(const std::string& name, const std::string& reason
   return FailureMessage({FailureKind::kCannotReadLog, name, reason, 0, 0}, name, false);
 }
 
-// The page's disk: the file the conversion writes is kept in memory, from
-// where it is handed over as a download. The atomic write's other steps
-// have nothing to do here: there is no earlier file and no other writer.
-class PageDisk : public FileSystem {
- public:
-  int PathStatus(const std::filesystem::path&, struct stat&) override { return errno = ENOENT, -1; }
-  int ListFolder(const std::filesystem::path&, std::vector<std::string>&) override { return 0; }
-  int CreateUnnamed(const std::filesystem::path&) override { return kFile; }
-  int Link(int, const std::filesystem::path&) override { return 0; }
-  int OpenLocked(const std::filesystem::path&) override { return kLock; }
-  ssize_t Write(int, const char* data, std::size_t size) override {
-    file.append(data, size);
-    return static_cast<ssize_t>(size);
-  }
-  int SetMode(int, mode_t) override { return 0; }
-  int Sync(int) override { return 0; }
-  int Close(int) override { return 0; }
-  int Rename(const std::filesystem::path&, const std::filesystem::path&) override { return 0; }
-  int Remove(const std::filesystem::path&) override { return 0; }
-  int SyncFolder(const std::filesystem::path&) override { return 0; }
-
-  std::string file;
-
- private:
-  static constexpr int kFile = 3;
-  static constexpr int kLock = 4;
-};
-
 // The result list of the last conversion, of which the page asks for the
 // lines it shows: turning tens of thousands of lines into text for the page
 // took longer than the conversion, and a view shows a few dozen.
@@ -195,7 +167,7 @@ val Convert(const val& log_bytes, const val& values, const std::string& log_name
   const std::optional<std::string> name = CabrilloFileName(Cp1250AsUtf8(data.Callsign));
   val out = val::object();
   if (!name) return out;
-  PageDisk disk;
+  MemoryFileSystem disk;
   ConversionResult result = ConvertLogText(log, data, *name, disk);
   out.set("ok", result.ok());
   // The callsign field shows the blanks the conversion padded it with.
@@ -258,7 +230,7 @@ void WarmUp() {
   }
   ContestData data;
   data.LicenceYear = "1985";
-  PageDisk disk;
+  MemoryFileSystem disk;
   ConvertLogText(log, data, "S5.cbr", disk);
 }
 

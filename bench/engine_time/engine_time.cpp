@@ -17,36 +17,6 @@
 #include "engine/convert_log.h"
 #include "process/huge_pages.h"
 
-namespace {
-
-// Every write succeeds and goes nowhere.
-class NoDisk : public pelikan::FileSystem {
- public:
-  int CreateUnnamed(const std::filesystem::path&) override { return kFd; }
-  int Link(int, const std::filesystem::path&) override { return 0; }
-  int CreateUnique(std::string&) override { return kFd; }
-  ssize_t Write(int, const char*, std::size_t size) override {
-    written_ += size;
-    return static_cast<ssize_t>(size);
-  }
-  int SetMode(int, mode_t) override { return 0; }
-  int Sync(int) override { return 0; }
-  int Close(int) override { return 0; }
-  int Rename(const std::filesystem::path&, const std::filesystem::path&) override { return 0; }
-  int Remove(const std::filesystem::path&) override { return 0; }
-  int PathStatus(const std::filesystem::path&, struct stat&) override { return -1; }
-  int OpenLocked(const std::filesystem::path&) override { return kFd; }
-  int ListFolder(const std::filesystem::path&, std::vector<std::string>&) override { return 0; }
-  int SyncFolder(const std::filesystem::path&) override { return 0; }
-  std::size_t written() const { return written_; }
-
- private:
-  static constexpr int kFd = 1000;
-  std::size_t written_ = 0;
-};
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
   // The heap as the converter sets it up.
   pelikan::PreferHugePagesForHeap();
@@ -70,11 +40,11 @@ int main(int argc, char* argv[]) {
   std::vector<double> times;
   int contacts = 0;
   for (int run = 0; run < warm_up + runs; ++run) {
-    NoDisk disk;
+    pelikan::MemoryFileSystem disk;
     const auto start = std::chrono::steady_clock::now();
     const pelikan::ConversionResult result = pelikan::ConvertLogText(log, data, "S59AAA.cbr", disk);
     const auto end = std::chrono::steady_clock::now();
-    if (!result.ok() || disk.written() == 0) {
+    if (!result.ok() || disk.file.empty()) {
       std::fputs("engine_time: the conversion failed\n", stderr);
       return 1;
     }
