@@ -117,8 +117,9 @@ std::optional<std::string> RecognizeDate(std::string_view text) {
   if (text.ends_with('.')) text.remove_suffix(1);
   const std::size_t first = text.find('.');
   const std::size_t second = first == std::string_view::npos ? first : text.find('.', first + 1);
-  if (second == std::string_view::npos || first == 0 || first > 2 || second - first - 1 == 0 ||
-      second - first - 1 > 2 || text.size() - second - 1 != 4) {
+  // Day and month of at most two digits, a year of four; an empty part is
+  // no number.
+  if (second == std::string_view::npos || first > 2 || second - first - 1 > 2 || text.size() - second - 1 != 4) {
     return std::nullopt;
   }
   return FormatDate(Number(text.substr(second + 1)), Number(text.substr(first + 1, second - first - 1)),

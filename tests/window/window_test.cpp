@@ -3,6 +3,7 @@
 // and what it shows, writes and asks of the desktop), and the parts behind
 // it: category lists, data paths, code page, system reasons, the viewer.
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListView>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -17,6 +19,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -422,6 +425,30 @@ TEST(SystemDesktop, DefaultTextApplicationOnlyFromAQueryThatSucceeded) {
   }
   qputenv("PATH", path);
   qunsetenv("XDG_DATA_HOME");
+}
+
+// The system's boxes say what they are given, details and all, and the
+// one that asks tells which button was pressed.
+TEST(SystemDesktop, BoxesShowTheirTextAndTellTheAnswer) {
+  QStringList seen;
+  const auto answer = [&seen](const char* button) {
+    QTimer::singleShot(0, [&seen, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      seen << box->text() + "|" + box->detailedText();
+      for (QAbstractButton* b : box->buttons()) {
+        if (b->text() == button || !*button) return b->click();
+      }
+    });
+  };
+  answer("");
+  SystemDesktop().Warn(nullptr, "Pelikan", "a");
+  answer("");
+  SystemDesktop().WarnWithDetails(nullptr, "Pelikan", "b", "c");
+  answer("Nadaljuj");
+  EXPECT_TRUE(SystemDesktop().WarnBeforeGoingOn(nullptr, "Pelikan", "d", "e"));
+  answer("Popravi");
+  EXPECT_FALSE(SystemDesktop().WarnBeforeGoingOn(nullptr, "Pelikan", "f", "g"));
+  EXPECT_EQ(seen, QStringList({"a|", "b|c", "d|e", "f|g"}));
 }
 
 TEST(SystemDesktop, StartReportsWhetherTheProgramRanAndSucceeded) {
