@@ -62,27 +62,32 @@ void TextViewer::Print() {
   QPrinter printer;
   printer.setDocName(windowTitle());
   QPrintDialog dialog(&printer, this);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.exec() == QDialog::Accepted) PrintText(printer, text_->font(), text_->toPlainText());
+}
+
+int PrintText(QPagedPaintDevice& device, const QFont& font, const QString& text) {
   // Line by line in the fixed font, as many columns as the page takes: the
   // same font as on screen, since shrinking it for one long soapbox line
   // would make every line hard to read.
   QPainter painter;
-  if (!painter.begin(&printer)) return;
-  painter.setFont(text_->font());
-  const QFontMetricsF metrics(text_->font(), &printer);
-  const QRectF page =
-      printer.pageRect(QPrinter::DevicePixel).translated(-printer.pageRect(QPrinter::DevicePixel).topLeft());
+  if (!painter.begin(&device)) return 0;
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, &device);
+  const QSizeF page(device.width(), device.height());
   const int columns = std::max(20, static_cast<int>(std::floor(page.width() / metrics.horizontalAdvance(u'M'))));
+  int pages = 1;
   double y = metrics.ascent();
-  for (const QString& line : LinesForPrinting(text_->toPlainText(), columns)) {
+  for (const QString& line : LinesForPrinting(text, columns)) {
     if (y + metrics.descent() > page.height()) {
-      printer.newPage();
+      device.newPage();
+      ++pages;
       y = metrics.ascent();
     }
     painter.drawText(QPointF(0, y), line);
     y += metrics.lineSpacing();
   }
   painter.end();
+  return pages;
 }
 
 QStringList LinesForPrinting(const QString& text, int columns) {

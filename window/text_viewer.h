@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QFont;
+class QPagedPaintDevice;
 class QPlainTextEdit;
 
 namespace pelikan {
@@ -33,6 +35,10 @@ class TextViewer : public QDialog {
 // that nothing runs past the page's edge and a wrapped line is told from a
 // new one.
 QStringList LinesForPrinting(const QString& text, int columns);
+
+// Prints `text` on `device` in `font` by LinesForPrinting, a new page where
+// one is full; returns the pages printed.
+int PrintText(QPagedPaintDevice& device, const QFont& font, const QString& text);
 
 }  // namespace pelikan
 

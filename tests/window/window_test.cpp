@@ -9,10 +9,12 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
@@ -340,7 +342,8 @@ TEST_F(WindowTest, SmallScreen) {
   Do("open", "", "", "");
   const auto* view = form_->findChild<QScrollArea*>("Scroller");
   ASSERT_NE(view, nullptr);
-  EXPECT_LE(form_->frameGeometry().height(), 540);
+  EXPECT_EQ(form_->size(), QSize(950, 500)) << "as large as fits, a title bar's room left";
+  EXPECT_EQ(view->geometry(), form_->rect());
   Do("fill", "", "", "");
   Do("click", "Text1(10)", "", "");
   Do("key", "focus", "Tab", "");
@@ -406,6 +409,21 @@ TEST(TextViewer, LinesForPrintingFitThePage) {
       {"", {""}},
   };
   for (const auto& [text, lines] : rows) EXPECT_EQ(LinesForPrinting(text, 9), lines) << text.toStdString();
+  // On A4, 150 lines take more than a page, and as many lines too long for
+  // it more pages still, all their text in the file.
+  QTemporaryDir folder;
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSize(9);
+  const auto pages = [&](const QString& name, int width) {
+    QPdfWriter pdf(folder.filePath(name));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    return PrintText(pdf, font, QStringList(150, QString(width, u'x')).join('\n'));
+  };
+  const int short_lines = pages("short.pdf", 20);
+  EXPECT_GT(short_lines, 1);
+  EXPECT_GT(pages("long.pdf", 200), short_lines);
+  QFile file(folder.filePath("long.pdf"));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().contains("/FontDescriptor"));
 }
 
 TEST(SystemDesktop, DefaultTextApplicationOnlyFromAQueryThatSucceeded) {
