@@ -2,6 +2,7 @@
 #ifndef PELIKAN_CONTEST_FIELDS_H_
 #define PELIKAN_CONTEST_FIELDS_H_
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -57,7 +58,9 @@ inline constexpr std::array<ContestField, 13> kContestFields = {{
     {&ContestData::Soapbox, false, 10, 13, "Soapbox", "", "", "SOAPBOX: ", false, false, "soapbox", "soapbox"},
 }};
 
-inline constexpr int kText1Count = 11;
+// Every field but the list ones has a text box.
+inline constexpr int kText1Count = static_cast<int>(
+    std::count_if(kContestFields.begin(), kContestFields.end(), [](const ContestField& field) { return !field.list; }));
 inline constexpr int kCallsignIndex = 0;  // in Text1
 inline constexpr int kClubIndex = 4;      // in Text1
 
