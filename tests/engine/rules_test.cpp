@@ -157,6 +157,7 @@ TEST(RulesTest, CabrilloFileName) {
       {"S57X/P", "S57X_P.cbr"},   {"  S59AAA   ", "S59AAA.cbr"},   {"../..\\x", ".._.._x.cbr"},
       {std::string("a\0b", 3), "a_b.cbr"}, {"S5\tA\x7f\x1b", "S5_A__.cbr"},
       {"S5\xc2\x85X\xc2\xa0", "S5_X\xc2\xa0.cbr"},                 // NEL is a control, NBSP is not
+      {"S5\xc2\x80X\xc2\x9f", "S5_X_.cbr"},                  // the first and the last of them
       {"S5\xc2" "A", "S5\xc2" "A.cbr"},  {"S5\xc4\x8c", "S5\xc4\x8c.cbr"},
       {"", ""},  {"    ", ""},  {".", ""},  {" .. ", ""},  {"...", ""},  {".S5", ".S5.cbr"},  {"/S5", "_S5.cbr"},
   };

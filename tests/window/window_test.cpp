@@ -116,7 +116,7 @@ class WindowTest : public ::testing::Test {
   void Do(const QString& command, const QString& target, const QString& value, const QString& rest) {
     QWidget* widget = form_ ? form_->findChild<QWidget*>(target) : nullptr;
     if (target == "focus") widget = QApplication::focusWidget();
-    const bool acts = QStringList{"type", "keys", "key", "click", "set"}.contains(command);
+    const bool acts = QStringList{"type", "keys", "key", "click", "cancel", "set"}.contains(command);
     if (acts && !widget) FAIL() << "no control " << target.toStdString();
     if (command == "case") {
       case_ = rest;
@@ -191,6 +191,17 @@ class WindowTest : public ::testing::Test {
     } else if (command == "key") {  // not settled, so that what is queued can be seen
       QTest::keyClick(widget, QKeySequence(value)[0].key());
     } else if (command == "click") {
+      QTest::mouseClick(widget, Qt::LeftButton);
+      Settle();
+    } else if (command == "cancel") {  // clicks and cancels the modal dialog that opens, noted in dialogs
+      QTimer poll;
+      QObject::connect(&poll, &QTimer::timeout, [this] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+          desktop_.dialogs << modal->metaObject()->className();
+          modal->close();
+        }
+      });
+      poll.start(10);
       QTest::mouseClick(widget, Qt::LeftButton);
       Settle();
     } else if (command == "set") {  // by code, not by the user
@@ -315,6 +326,17 @@ TEST_F(WindowTest, FieldsAsTheTableHasThem) {
     EXPECT_EQ(Value(label + ".text"), utf8(field.caption));
     EXPECT_EQ(Value(label + ".toolTip"), utf8(field.tip));
     EXPECT_EQ(Value(name(field) + (field.list ? ".currentText" : ".text")), utf8(field.start_text));
+  }
+  // In the table's order from top to bottom, each with its caption on its right.
+  QRect above;
+  for (const ContestField& field : kContestFields) {
+    SCOPED_TRACE(name(field).toStdString());
+    const QRect box = form_->findChild<QWidget*>(name(field))->geometry();
+    const QRect caption = form_->findChild<QWidget*>(QStringLiteral("Label1(%1)").arg(field.label_index))->geometry();
+    EXPECT_GE(box.top(), above.bottom());
+    EXPECT_GT(caption.left(), box.right());
+    EXPECT_LE(std::abs(caption.center().y() - box.center().y()), box.height() / 2);
+    above = box;
   }
   for (const ContestField& field : kContestFields) {
     EXPECT_EQ(Value("focus"), name(field)) << "in tab order";
