@@ -47,13 +47,14 @@ constexpr std::string_view kOld = "the file of an earlier run\r\n";
 
 // clang-format off
 enum class Step { kNone, kCreate, kWriteHalfWay, kWriteNothing, kSignal, kOutOfMemory, kSetMode, kSync, kLink,
-                  kClose, kRename, kSyncFolder, kRead, kShortReads };
+                  kNameTaken, kClose, kRename, kSyncFolder, kRead, kShortReads };
 // clang-format on
 
 // The real disk with one step failing; optionally without unnamed files,
 // as vfat is. kSignal does what a SIGTERM handler does while the file is
-// written. kShortReads reads pieces of `piece` bytes from a file that claims
-// another size, as one that grows or shrinks while read does.
+// written. kNameTaken finds all but the last name tried taken. kShortReads
+// reads pieces of `piece` bytes from a file that claims another size, as one
+// that grows or shrinks while read does.
 class FaultyDisk : public FileSystem {
  public:
   explicit FaultyDisk(Step step, bool unnamed = true, off_t claimed_size = 0, std::size_t piece = 0)
@@ -78,6 +79,7 @@ class FaultyDisk : public FileSystem {
   int SetMode(int fd, mode_t m) override { return step_ == Step::kSetMode ? Fail(EPERM) : FileSystem::SetMode(fd, m); }
   int Sync(int fd) override { return step_ == Step::kSync ? Fail(EIO) : FileSystem::Sync(fd); }
   int Link(int fd, const std::filesystem::path& to) override {
+    if (step_ == Step::kNameTaken && ++links_ < 16) return Fail(EEXIST);
     return step_ == Step::kLink ? Fail(EMLINK) : FileSystem::Link(fd, to);
   }
   int Close(int fd) override { return FileSystem::Close(fd) != 0 || step_ == Step::kClose ? Fail(EIO) : 0; }
@@ -108,6 +110,7 @@ class FaultyDisk : public FileSystem {
   off_t claimed_size_;
   std::size_t piece_;
   std::size_t written_ = 0;
+  int links_ = 0;
 };
 
 TEST(ConversionTest, EachStepFailing) {
@@ -170,6 +173,10 @@ TEST(ConversionTest, EachStepFailing) {
     EXPECT_TRUE(result.ok() && result.folder_sync_error == EIO && !result.processed_message.empty());
     EXPECT_TRUE(ReadFile(dir / "S5.cbr").ends_with("END-OF-LOG:\r\n") && Entries(dir.path) == 1);
   }
+  // Names taken by others at the instant of naming: the next is tried.
+  TempDir taken;
+  FaultyDisk clashes(Step::kNameTaken);
+  EXPECT_TRUE(ConvertLogText(kLog, ContestData{}, taken / "S5.cbr", clashes).ok());
   // A named temporary file takes the mode a new file would have had; where
   // the file system can, the file has no name at all until it is whole.
   TempDir dir;
