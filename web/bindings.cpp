@@ -164,9 +164,20 @@ val Lines(int first, int count) {
 val Convert(const val& log_bytes, const val& values, const std::string& log_name) {
   const std::string log = BytesOf(log_bytes);
   const ContestData data = DataOf(values);
-  const std::optional<std::string> name = CabrilloFileName(Cp1250AsUtf8(data.Callsign));
+  const std::string callsign = Cp1250AsUtf8(data.Callsign);
+  const std::optional<std::string> name = CabrilloFileName(callsign);
   val out = val::object();
-  if (!name) return out;
+  if (!name) {
+    // The page asks fileName first; a callsign changed since is refused
+    // here alike, with nothing run.
+    shown_list = {};
+    out.set("ok", false);
+    out.set("padding", 0);
+    out.set("failure", NoFileNameMessage(callsign));
+    out.set("lines", 0);
+    out.set("report", val::null());
+    return out;
+  }
   MemoryFileSystem disk;
   ConversionResult result = ConvertLogText(log, data, *name, disk);
   out.set("ok", result.ok());

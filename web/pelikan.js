@@ -19,7 +19,7 @@ export function start(engine) {
   const controls = [];
   const datalists = [];  // of the two category fields
   let focused = -1;  // the field the user is in, across a switch to another window
-  let written = null;  // the file the last run gave: {name, text}
+  let written = null;  // the file the last run gave: {name, bytes}
 
   // One row per field, in tab order: the caption as the control's label.
   function layOut() {

@@ -52,6 +52,9 @@ test('a conversion gives the golden file, a refused one its message', () => {
   assert.equal(refused.ok, false);
   assert.match(refused.failure, /^Vrstica 4 dnevnika log.txt je daljša od 32767 znakov\./);
   assert.match(list(), /\n\*\*\* Pretvorba se je ustavila; datoteka CBR ni bila zapisana\.\n$/);
+  const no_name = engine.convert(golden('worked_example', 'log.txt'), with_({0: ' .. '}), 'log.txt');
+  assert.deepEqual([no_name.ok, no_name.lines, list()], [false, 0, '']);
+  assert.match(no_name.failure, /^Iz znaka » \.\. «/);
   const report = engine.convert(golden('line_report', 'log.txt'), typed, 'log.txt').report;
   assert.match(report.details[0], /^vrstica 2: videti je kot zveza/);
 });
