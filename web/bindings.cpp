@@ -67,8 +67,6 @@ val Fields() {
     f.set("caption", std::string(field.caption));
     f.set("tip", std::string(field.tip));
     f.set("startText", std::string(field.start_text));
-    f.set("required", field.required);
-    f.set("upperCased", field.upper_cased);
     f.set("list", field.list);
     f.set("name", (field.list ? "Combo1(" : "Text1(") + std::to_string(field.index) + ")");
     fields.call<void>("push", f);
