@@ -35,16 +35,20 @@ test('the fields, and the rules as the focus moves', () => {
 
 test('odd values, file names and list files', () => {
   assert.equal(engine.fieldWarnings(typed, 2026), null);
-  assert.deepEqual(engine.fieldWarnings(with_({2: '85', 7: 'S51A, S52B'}), 2026).field, 2);
+  const odd = engine.fieldWarnings(with_({2: '85', 7: 'S51A, S52B'}), 2026);
+  assert.deepEqual([odd.field, odd.details.length], [2, 2]);
   assert.equal(engine.fileName(with_({0: ' s57x/p '})).name, 's57x_p.cbr');
   assert.match(engine.fileName(with_({0: ' .. '})).refusal, /^Iz znaka » \.\. «/);
   assert.deepEqual(engine.listEntries(new Uint8Array([0xef, 0xbb, 0xbf, 0xc5, 0xbd, 0x0d, 0x0a, 0x59])), ['Ž', 'Y']);
   assert.ok(engine.shippedLists()[0].includes('SINGLE-OP 80M LOW CW'));
+  assert.equal(engine.textOf(new Uint8Array([0x8a, 0xe8, 0x0d, 0x0a])), 'Šč\r\n');
+  for (const word of ['dropBeforeReady', 'dropAfterRun', 'dropOneFile', 'nothingToPrint']) assert.ok(engine.words()[word], word);
 });
 
 test('a conversion gives the golden file, a refused one its message', () => {
   const done = engine.convert(golden('worked_example', 'log.txt'), typed, 'log.txt');
   assert.deepEqual(Buffer.from(done.file), golden('worked_example', 'S59AAA.cbr'));
+  assert.equal(done.report, null);
   const list = () => new TextDecoder().decode(engine.lines(0, 1e6));
   assert.equal(list(), golden('worked_example', 'list.txt').toString());
   assert.equal(new TextDecoder().decode(engine.lines(done.lines - 1, 5)), 'Skupaj  3   tock   x     2 mnozilcev  =  6  tock\n');
@@ -57,4 +61,8 @@ test('a conversion gives the golden file, a refused one its message', () => {
   assert.match(no_name.failure, /^Iz znaka » \.\. «/);
   const report = engine.convert(golden('line_report', 'log.txt'), typed, 'log.txt').report;
   assert.match(report.details[0], /^vrstica 2: videti je kot zveza/);
+  // Beyond the notes kept, one line says how many more there are.
+  const many = engine.convert(new TextEncoder().encode('80 CW 2007-03-04 0601 S57BBB 57\r\n'.repeat(2003)), typed, 'log.txt');
+  assert.deepEqual([report.details.length, many.report.details.length], [7, 2001]);
+  assert.equal(many.report.details[2000], '... in še 3 vrstic, ki niso prikazane.');
 });

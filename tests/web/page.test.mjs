@@ -3,7 +3,8 @@
 // user would: the fields filled by their labels with key presses, the log
 // chosen in the file chooser, the download compared byte for byte with the
 // golden case. A refused log and a log with lines to look at follow. Any
-// request beyond the page's own file fails the test.
+// request beyond the page's own file, or an error the page leaves uncaught,
+// fails the test.
 // Usage: node --test tests/web/   (PELIKAN_PAGE: the page, default build-web/pelikan.html;
 // PELIKAN_SCREENSHOT: where to put a picture of the page after a conversion)
 
@@ -17,6 +18,7 @@ const golden = (name, file) => resolve('tests/golden', name, file);
 let browser;
 let page;
 const requests = [];
+const errors = [];
 
 before(async () => {
   browser = await chromium.launch({
@@ -26,12 +28,14 @@ before(async () => {
   });
   page = await (await browser.newContext({acceptDownloads: true})).newPage();
   page.on('request', (request) => /^(file|blob):/.test(request.url()) || requests.push(request.url()));
+  page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(`file://${resolve(process.env.PELIKAN_PAGE ?? 'build-web/pelikan.html')}`);
   await page.locator('body[data-ready=true]').waitFor();
 });
 after(async () => {
   await browser?.close();
   assert.deepEqual(requests, [], 'the page made no request');
+  assert.deepEqual(errors, [], 'no error was left uncaught on the page');
 });
 
 // The fields of the golden cases' args, typed as a user would; the contest
