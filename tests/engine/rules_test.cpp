@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules the conversion is built from, one table each: splitting lines
-// and fields, dates, UTF-8 logs, upper case, field texts and file names.
-// What looks like a contact and which QSO pieces are faulty show in the
-// warnings of the golden cases.
+// The rules the conversion is built from, one table each: UTF-8 logs, the
+// code page, the ASCII skip, odd field values and file names. Dates, times,
+// fields, line ends and field texts are golden cases.
 
 #include <iconv.h>
 
@@ -10,34 +9,12 @@
 
 #include <vector>
 
-#include "contest/editing_rules.h"
-#include "contest/fields.h"
 #include "contest/value_checks.h"
 #include "engine/convert_log.h"
 #include "engine/cp1250.h"
-#include "engine/log_notes.h"
-#include "engine/log_text.h"
 
 namespace pelikan {
 namespace {
-
-// Pieces as one text, each followed by "|": "a|b|" for {"a", "b"}, "" for none.
-template <typename Pieces>
-std::string Joined(const Pieces& pieces) {
-  std::string joined;
-  for (std::string_view piece : pieces) joined.append(piece).append("|");
-  return joined;
-}
-
-// The entries of a category list file: its lines, read by the log's rule
-// for UTF-8. Blanks, empty entries, duplicates and order stay.
-TEST(RulesTest, ListFileEntries) {
-  EXPECT_EQ(Joined(ListFileEntries(" Z \r\nA\r\n\r\n Z \n")), " Z |A|| Z |");
-  // clang-format off
-  EXPECT_EQ(Joined(ListFileEntries("\xef\xbb\xbf\xc5\xbd" "ENSKE\rYL")), "\x8e" "ENSKE|YL|");
-  EXPECT_EQ(Joined(ListFileEntries("\xc5\xbd\x8e" "ENSKE")), "\xc5\xbd\x8e" "ENSKE|") << "Windows-1250, no UTF-8";
-  // clang-format on
-}
 
 TEST(RulesTest, Utf8LogAsCp1250) {
   // clang-format off
