@@ -55,13 +55,15 @@ class FakeDesktop : public Desktop {
     done(start_succeeds);
   }
   // The own viewer, shown for real (the last one only): its title, what it shows, and whether it is
-  // read-only in a fixed font.
+  // on screen, read-only in a fixed font, and the one before it gone once closed.
   void ShowText(QWidget* parent, const QString& title, const QString& text, std::function<void()> edit) override {
-    qDeleteAll(parent->findChildren<TextViewer*>());
+    for (TextViewer* viewer : parent->findChildren<TextViewer*>()) viewer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const bool freed = parent->findChildren<TextViewer*>().isEmpty();
     Desktop::ShowText(parent, title, text, std::move(edit));
     const auto* view = parent->findChild<QPlainTextEdit*>("ViewerText");
     const bool fixed = view->fontMetrics().horizontalAdvance("iiii") == view->fontMetrics().horizontalAdvance("MMMM");
-    shown << title << view->toPlainText() << (view->isReadOnly() && fixed ? "ok" : "?");
+    shown << title << view->toPlainText() << (view->isVisible() && view->isReadOnly() && fixed && freed ? "ok" : "?");
   }
   void Warn(QWidget*, const QString&, const QString& text) override { warnings << text; }
   void WarnWithDetails(QWidget*, const QString&, const QString& text, const QString& details) override {
