@@ -64,7 +64,7 @@ void Conversion::HandleLine(std::string_view line) {
     return;
   }
   if (line.starts_with("QSO:")) line.remove_prefix(4);
-  if (line.empty() || (line.size() == 1 && (line[0] == ' ' || line[0] == '\t'))) return;
+  // An empty or blank line has no fields and goes below without a note.
   SplitFields(line, LineFields);
   if (!LayoutKnown) {
     const std::optional<ColumnLayout> layout = DetectLayout(LineFields);
