@@ -88,18 +88,18 @@ Form1::~Form1() {
 }
 
 void Form1::ConnectHandlers() {
-  for (int i = 0; i < kText1Count; ++i) {
-    TextBox* box = Text1[i];
+  for (int i = 0; auto* box : Text1) {
     connect(box, &QLineEdit::textChanged, this, [this, i] { Text1Change(i); });
     connect(box, &TextBox::GotFocus, this, [this, i] { Text1GotFocus(i); });
     connect(box, &TextBox::LostFocus, this, [this, i] { Text1LostFocus(i); });
     connect(box, &TextBox::KeyPress, this, [this, i](QKeyEvent* event) { Text1KeyPress(i, event); });
+    ++i;
   }
-  for (int i = 0; i < static_cast<int>(Combo1.size()); ++i) {
-    ComboBox* combo = Combo1[i];
+  for (int i = 0; auto* combo : Combo1) {
     connect(combo, &QComboBox::editTextChanged, this, [this, i] { Combo1Change(i); });
     connect(combo, &QComboBox::activated, this, [this, i] { Combo1Click(i); });
     connect(combo, &ComboBox::KeyPress, this, [this, i](QKeyEvent* event) { Combo1KeyPress(i, event); });
+    ++i;
   }
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
