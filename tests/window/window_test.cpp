@@ -55,15 +55,18 @@ class FakeDesktop : public Desktop {
     done(start_succeeds);
   }
   // The own viewer, shown for real (the last one only): its title, what it shows, and whether it is
-  // on screen, read-only in a fixed font, and the one before it gone once closed.
+  // on screen, read-only in a fixed font, 80 columns wide, and the one before it gone once closed.
   void ShowText(QWidget* parent, const QString& title, const QString& text, std::function<void()> edit) override {
     for (TextViewer* viewer : parent->findChildren<TextViewer*>()) viewer->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const bool freed = parent->findChildren<TextViewer*>().isEmpty();
     Desktop::ShowText(parent, title, text, std::move(edit));
     const auto* view = parent->findChild<QPlainTextEdit*>("ViewerText");
-    const bool fixed = view->fontMetrics().horizontalAdvance("iiii") == view->fontMetrics().horizontalAdvance("MMMM");
-    shown << title << view->toPlainText() << (view->isVisible() && view->isReadOnly() && fixed && freed ? "ok" : "?");
+    const QFontMetrics metrics = view->fontMetrics();
+    const bool fixed = metrics.horizontalAdvance("iiii") == metrics.horizontalAdvance("MMMM");
+    const bool wide = view->window()->width() >= metrics.horizontalAdvance(QString(80, u'M'));
+    const bool ok = view->isVisible() && view->isReadOnly() && fixed && wide && freed;
+    shown << title << view->toPlainText() << (ok ? "ok" : "?");
   }
   void Warn(QWidget*, const QString&, const QString& text) override { warnings << text; }
   void WarnWithDetails(QWidget*, const QString&, const QString& text, const QString& details) override {
