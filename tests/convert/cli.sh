@@ -112,6 +112,11 @@ expect 1 "cannot write locked/S59AAA.cbr: Permission denied; no file written" \
   nobody --output-dir locked log.txt
 [ "$(id -u)" != 0 ] || expect 1 "cannot write shared/S59AAA.cbr: Permission denied; no file written" \
   nobody --output-dir shared log.txt
+# A folder the user may write but not read cannot be synced: written, with a warning.
+mkdir dropbox && chmod 333 dropbox
+expect 3 "warning: dropbox/S59AAA.cbr was written, but its folder could not be synced (Permission denied): a power cut may still bring back the old file" \
+  nobody --strict --output-dir dropbox log.txt
+chmod 755 dropbox
 chmod 000 log.txt
 expect 1 "cannot read the log log.txt: Permission denied; no file written" nobody log.txt
 [ -z "$(ls -A locked)" ] && [ "$(cat shared/S59AAA.cbr)" = "root's" ] && ! grep -q QSO: out ||
