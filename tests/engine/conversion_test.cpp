@@ -47,14 +47,15 @@ constexpr std::string_view kOld = "the file of an earlier run\r\n";
 
 // clang-format off
 enum class Step { kNone, kCreate, kWriteHalfWay, kWriteNothing, kSignal, kOutOfMemory, kSetMode, kSync, kLink,
-                  kNameTaken, kClose, kRename, kSyncFolder, kRead, kShortReads };
+                  kNameTaken, kClose, kRename, kSyncFolder, kStaleErrno, kRead, kShortReads };
 // clang-format on
 
 // The real disk with one step failing; optionally without unnamed files,
 // as vfat is. kSignal does what a SIGTERM handler does while the file is
-// written. kNameTaken finds all but the last name tried taken. kShortReads
-// reads pieces of `piece` bytes from a file that claims another size, as one
-// that grows or shrinks while read does.
+// written. kNameTaken finds all but the last name tried taken. kStaleErrno
+// syncs the folder but leaves errno set, as a successful call may.
+// kShortReads reads pieces of `piece` bytes from a file that claims another
+// size, as one that grows or shrinks while read does.
 class FaultyDisk : public FileSystem {
  public:
   explicit FaultyDisk(Step step, bool unnamed = true, off_t claimed_size = 0, std::size_t piece = 0)
@@ -87,7 +88,10 @@ class FaultyDisk : public FileSystem {
     return step_ == Step::kRename ? Fail(EXDEV) : FileSystem::Rename(from, to);
   }
   int SyncFolder(const std::filesystem::path& folder) override {
-    return step_ == Step::kSyncFolder ? Fail(EIO) : FileSystem::SyncFolder(folder);
+    if (step_ == Step::kSyncFolder) return Fail(EIO);
+    const int result = FileSystem::SyncFolder(folder);
+    if (step_ == Step::kStaleErrno) errno = EIO;
+    return result;
   }
   int Status(int fd, struct stat& info) override {
     const int result = FileSystem::Status(fd, info);
@@ -173,6 +177,10 @@ TEST(ConversionTest, EachStepFailing) {
     EXPECT_TRUE(result.ok() && result.folder_sync_error == EIO && !result.processed_message.empty());
     EXPECT_TRUE(ReadFile(dir / "S5.cbr").ends_with("END-OF-LOG:\r\n") && Entries(dir.path) == 1);
   }
+  // Success is read from the result, not from errno.
+  TempDir synced;
+  FaultyDisk stale(Step::kStaleErrno);
+  EXPECT_EQ(ConvertLogText(kLog, ContestData{}, synced / "S5.cbr", stale).folder_sync_error, 0);
   // Names taken by others at the instant of naming: the next is tried.
   TempDir taken;
   FaultyDisk clashes(Step::kNameTaken);
