@@ -436,19 +436,20 @@ TEST(TextViewer, LinesForPrintingFitThePage) {
       {"", {""}},
   };
   for (const auto& [text, lines] : rows) EXPECT_EQ(LinesForPrinting(text, 9), lines) << text.toStdString();
-  // On A4, 150 lines take more than a page, and as many lines too long for
-  // it more pages still, all their text in the file.
+  // On A4, one line takes a page, 150 lines more than one, and as many lines
+  // too long for it more pages still, all their text in the file.
   QTemporaryDir folder;
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPointSize(9);
-  const auto pages = [&](const QString& name, int width) {
+  const auto pages = [&](const QString& name, int lines, int width) {
     QPdfWriter pdf(folder.filePath(name));
     pdf.setPageSize(QPageSize(QPageSize::A4));
-    return PrintText(pdf, font, QStringList(150, QString(width, u'x')).join('\n'));
+    return PrintText(pdf, font, QStringList(lines, QString(width, u'x')).join('\n'));
   };
-  const int short_lines = pages("short.pdf", 20);
+  EXPECT_EQ(pages("one.pdf", 1, 20), 1);
+  const int short_lines = pages("short.pdf", 150, 20);
   EXPECT_GT(short_lines, 1);
-  EXPECT_GT(pages("long.pdf", 200), short_lines);
+  EXPECT_GT(pages("long.pdf", 150, 200), short_lines);
   QFile file(folder.filePath("long.pdf"));
   EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().contains("/FontDescriptor"));
 }
