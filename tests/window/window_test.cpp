@@ -389,10 +389,15 @@ TEST_F(WindowTest, CaptionsAreWholeAndTheListAndDropDownShowTheirText) {
     EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
   }
   EXPECT_EQ(List()->fontMetrics().horizontalAdvance("iiii  "), List()->fontMetrics().horizontalAdvance("MMMM--"));
-  // The frame's own border, in the palette's colour for lines.
+  // The frame's own border, in the palette's colour for lines, and its caption in dark text above it.
   auto* frame = form_->findChild<QWidget*>("Frame1");
-  EXPECT_EQ(frame->grab().toImage().pixel(frame->width() / 2, frame->height() - 1),
-            frame->palette().color(QPalette::Mid).rgb());
+  const QImage drawn = frame->grab().toImage();
+  EXPECT_EQ(drawn.pixel(frame->width() / 2, frame->height() - 1), frame->palette().color(QPalette::Mid).rgb());
+  int dark = 0;
+  for (int y = 0; y < frame->fontMetrics().height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) dark += qGray(drawn.pixel(x, y)) < 96;
+  }
+  EXPECT_GT(dark, 50) << "the caption";
   auto* box = form_->findChild<QComboBox*>("Combo1(1)");
   box->showPopup();
   EXPECT_GE(box->view()->viewport()->width(), box->view()->fontMetrics().horizontalAdvance(longest));
