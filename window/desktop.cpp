@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/desktop.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cerrno>
 #include <string_view>
@@ -167,6 +170,16 @@ void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, c
                                               "končal z napako.\n\nDatoteka: %1")
                                    .arg(QDir::toNativeSeparators(path)));
                 });
+}
+
+bool UseSlovenianQtTexts(QCoreApplication& application) {
+  auto* texts = new QTranslator(&application);
+  if (texts->load(QStringLiteral("qt_sl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+      QCoreApplication::installTranslator(texts)) {
+    return true;
+  }
+  delete texts;
+  return false;
 }
 
 }  // namespace pelikan

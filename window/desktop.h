@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QCoreApplication;
 class QObject;
 class QWidget;
 
@@ -63,6 +64,11 @@ void ShowTextFile(Desktop& desktop, QWidget* parent, const QString& title, const
 // cannot pick reliably), or when it does not start or ends at once with a
 // failure.
 void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, const QString& path);
+
+// Makes Qt's own texts, such as those of its file dialog, Slovenian, as the
+// window is. Returns false, and leaves them English, where Qt's translations
+// are not installed.
+bool UseSlovenianQtTexts(QCoreApplication& application);
 
 }  // namespace pelikan
 

@@ -4,10 +4,9 @@
 // beside the log (an installed one).
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "process/huge_pages.h"
+#include "window/desktop.h"
 #include "window/form1.h"
 
 int main(int argc, char* argv[]) {
@@ -15,12 +14,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // Ties the window to its menu entry, whose icon the desktop then shows.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Pelikan"));
-  // The window speaks Slovenian; so do Qt's own file dialog and message
-  // box buttons when Qt's translations are installed.
-  QTranslator qt_texts;
-  if (qt_texts.load(QStringLiteral("qt_sl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qt_texts);
-  }
+  pelikan::UseSlovenianQtTexts(application);
   QApplication::setWindowIcon(pelikan::ProgramIcon());
   pelikan::Form1 form;
   form.show();
