@@ -371,6 +371,7 @@ TEST_F(WindowTest, SmallScreen) {
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(form_->size(), QSize(950, 500)) << "as large as fits, a title bar's room left";
   EXPECT_EQ(view->geometry(), form_->rect());
+  EXPECT_EQ(form_->findChild<QWidget*>("Frame1")->mapTo(form_.get(), QPoint()), QPoint(8, 8)) << "as drawn, unframed";
   Do("fill", "", "", "");
   Do("click", "Text1(10)", "", "");
   Do("key", "focus", "Tab", "");
@@ -500,6 +501,12 @@ TEST(SystemDesktop, BoxesShowTheirTextAndTellTheAnswer) {
   answer("Popravi");
   EXPECT_FALSE(SystemDesktop().WarnBeforeGoingOn(nullptr, "Pelikan", "f", "g"));
   EXPECT_EQ(seen, QStringList({"a|", "b|c", "d|e", "f|g"}));
+}
+
+// Qt's file dialog in Slovenian, from the translations scripts/setup.sh installs.
+TEST(SystemDesktop, QtTextsInSlovenian) {
+  ASSERT_TRUE(UseSlovenianQtTexts(*QCoreApplication::instance()));
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), "Ime &datoteke:");
 }
 
 TEST(SystemDesktop, StartReportsWhetherTheProgramRanAndSucceeded) {
