@@ -2,6 +2,7 @@
 #ifndef PELIKAN_ENGINE_LOG_TEXT_H_
 #define PELIKAN_ENGINE_LOG_TEXT_H_
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -35,15 +36,16 @@ std::vector<std::string> ListFileEntries(std::string_view bytes);
 // line, and the last line needs none.
 template <typename OnLine>
 void ForEachLine(std::string_view text, OnLine&& on_line) {
-  for (std::size_t start = 0; start < text.size();) {
-    // Two memchr calls rather than a loop over bytes, which costs a whole
-    // conversion 11.4 % more instructions: memchr is vectorised.
-    const char* const begin = text.data() + start;
-    const std::size_t rest = text.size() - start;
-    const void* lf = std::memchr(begin, '\n', rest);
-    const std::size_t to_lf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : rest;
-    const void* cr = std::memchr(begin, '\r', to_lf);
-    const std::size_t end = start + (cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - begin) : to_lf);
+  // memchr (find is memchr too) rather than a loop over bytes, which costs
+  // a whole conversion 11.4 % more instructions: memchr is vectorised. The
+  // next LF is kept until the lines pass it, so that every byte is searched
+  // once: looked for from every line, it would read a log of lone CRs to
+  // its end once per line, hours for a large one.
+  const auto next_lf = [text](std::size_t from) { return std::min(text.find('\n', from), text.size()); };
+  for (std::size_t start = 0, lf = next_lf(0); start < text.size();) {
+    if (lf < start) lf = next_lf(start);
+    const void* cr = std::memchr(text.data() + start, '\r', lf - start);
+    const std::size_t end = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - text.data()) : lf;
     on_line(text.substr(start, end - start));
     if (end == text.size()) return;
     start = end + 1;
