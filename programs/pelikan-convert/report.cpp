@@ -56,7 +56,8 @@ void PrintWarnings(const ConversionResult& result, const std::string& log_shown)
     std::fwrite(text.data(), 1, text.size(), stderr);
   }
   if (result.notes_not_kept > 0) {
-    std::fprintf(stderr, "%s: warning: %d more warnings not shown\n", log_shown.c_str(), result.notes_not_kept);
+    const int more = result.notes_not_kept;
+    std::fprintf(stderr, "%s: warning: %d more warning%s not shown\n", log_shown.c_str(), more, more == 1 ? "" : "s");
   }
   if (result.folder_sync_error != 0) {
     std::fprintf(stderr,
