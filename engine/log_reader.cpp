@@ -15,7 +15,8 @@ ConversionFailure LogFailure(FailureKind kind, const std::filesystem::path& log_
   return {kind, log_path, error != 0 ? SystemWords(error) : std::string(), 0, error};
 }
 
-std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, std::string& log) {
+std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, std::string& log,
+                                         std::size_t max_bytes) {
   const int fd = fs.OpenForReading(log_path);
   if (fd < 0) return LogFailure(FailureKind::kCannotReadLog, log_path, errno);
   // Closed however the read ends, running out of memory included.
@@ -29,7 +30,7 @@ std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, 
   if (fs.Status(fd, info) != 0) return fail(FailureKind::kCannotReadLog, errno);
   if (S_ISDIR(info.st_mode)) return fail(FailureKind::kCannotReadLog, EISDIR);
   if (!S_ISREG(info.st_mode)) return fail(FailureKind::kLogNotAFile, 0);
-  if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > kMaxLogBytes) {
+  if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > max_bytes) {
     return fail(FailureKind::kLogTooLarge, EFBIG);
   }
   // One byte more than the size, to see at once whether the file grew.
@@ -37,8 +38,8 @@ std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, 
   std::size_t size = 0;
   while (true) {
     if (size == log.size()) {
-      if (size > kMaxLogBytes) return fail(FailureKind::kLogTooLarge, EFBIG);
-      log.resize(std::min(size * 2, kMaxLogBytes + 1));
+      if (size > max_bytes) return fail(FailureKind::kLogTooLarge, EFBIG);
+      log.resize(std::min(size * 2, max_bytes + 1));
     }
     const ssize_t n = fs.Read(fd, log.data() + size, log.size() - size);
     if (n < 0) return fail(FailureKind::kCannotReadLog, errno);

@@ -12,10 +12,11 @@
 namespace pelikan {
 
 // Reads the whole log at `log_path` into `log`. Only a regular file is read,
-// and only up to kMaxLogBytes: its size is checked before reading and again
+// and only up to `max_bytes`: its size is checked before reading and again
 // while reading, since the file may grow meanwhile. Says why when it could
 // not.
-std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, std::string& log);
+std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, std::string& log,
+                                         std::size_t max_bytes = kMaxLogBytes);
 
 // A failure of `kind` on the log, with the system's words for `error` (none
 // for 0).

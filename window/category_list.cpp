@@ -1,33 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/category_list.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-
-#include <cerrno>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
+#include "engine/log_reader.h"
 #include "engine/log_text.h"
 #include "window/system_reason.h"
 #include "window/text_codec.h"
 
 namespace pelikan {
 
-CategoryList ReadCategoryList(const QString& path) {
-  // Qt refuses a folder with words of its own, not the system's.
-  if (QFileInfo(path).isDir()) return {{}, SystemReason(EISDIR, {})};
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {{}, SystemReason(0, file.errorString())};
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return {{}, SystemReason(0, file.errorString())};
-
+CategoryList ReadCategoryList(const std::filesystem::path& path, FileSystem& fs) {
+  // Through the engine's reader, as a log is read: a FIFO or a device in a
+  // list's place would otherwise stall the window before it opens.
+  std::string bytes;
+  if (const std::optional<ConversionFailure> failure = ReadLog(path, fs, bytes, kMaxListBytes)) {
+    switch (failure->kind) {
+      case FailureKind::kLogNotAFile: return {{}, QStringLiteral("to ni navadna datoteka")};
+      case FailureKind::kLogTooLarge:
+        return {{}, QStringLiteral("datoteka je večja od %1 KiB").arg(kMaxListBytes >> 10)};
+      default: return {{}, SystemReason(failure->error, QString::fromStdString(failure->reason))};
+    }
+  }
   CategoryList list;
-  const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  for (const std::string& entry : ListFileEntries(text)) list.entries << FromCp1250(entry);
+  for (const std::string& entry : ListFileEntries(bytes)) list.entries << FromCp1250(entry);
   return list;
 }
 

@@ -109,7 +109,7 @@ void Form1::FormLoad() {
   const char* files[] = {kCategoryListFile, kOverlayListFile};
   for (int i = 0; i < 2; ++i) {
     const QString path = data_paths_.ListPath(QLatin1String(files[i]));
-    const CategoryList list = ReadCategoryList(path);
+    const CategoryList list = ReadCategoryList(ToPath(path), file_system_);
     if (!list.error.isEmpty()) {
       // Without its list the box still takes a typed category, so the window
       // opens and says which file is missing.

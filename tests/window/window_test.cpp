@@ -3,6 +3,8 @@
 // and what it shows, writes and asks of the desktop), and the parts behind
 // it: category lists, data paths, code page, system reasons, the viewer.
 
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -154,6 +156,8 @@ class WindowTest : public ::testing::Test {
         log += "QSO: 80 CW 09.11.2007 06:01 S5" + QByteArray::number(i) + " 599 599 1995\r\n";
       }
       Write(target, log);
+    } else if (command == "fifo") {
+      EXPECT_EQ(::mkfifo(QFile::encodeName(Path(target)), 0600), 0);
     } else if (command == "remove") {
       EXPECT_TRUE(QFile::remove(Path(target)));
     } else if (command == "readonly") {
@@ -235,7 +239,7 @@ class WindowTest : public ::testing::Test {
   // focus, busy (while the log was read, now), files, files:program, items:BOX, shows, or a control's
   // property as Text1(4).text; or lines: list, file:NAME, dialogs, started, warning, shown, all of them
   // or with :N or :N..M after them, N counted from the end when negative.
-  QString Value(const QString& what) const {
+  QString Value(const QString& what) {
     const QString kind = what.section(':', 0, 0), range = what.contains(':') ? what.section(':', -1) : "0..-1";
     QStringList lines = kind == "dialogs" ? desktop_.dialogs : kind == "started" ? desktop_.started : QStringList();
     if (kind == "list" || kind == "shows") {
@@ -244,7 +248,7 @@ class WindowTest : public ::testing::Test {
       QFile file(Path(what.section(':', 1, 1)));
       if (file.open(QIODevice::ReadOnly)) lines = FromCp1250(file.readAll().toStdString()).split("\r\n");
     } else if (kind == "read") {
-      const CategoryList list = ReadCategoryList(Path(what.section(':', 1)));
+      const CategoryList list = ReadCategoryList(Path(what.section(':', 1)).toStdString(), file_system_);
       return list.error + list.entries.join('|');
     } else if (kind == "items") {
       const auto* box = form_->findChild<QComboBox*>(what.section(':', 1));
