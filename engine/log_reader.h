@@ -11,10 +11,10 @@
 
 namespace pelikan {
 
-// Reads the whole log at `log_path` into `log`. Only a regular file is read,
-// and only up to `max_bytes`: its size is checked before reading and again
-// while reading, since the file may grow meanwhile. Says why when it could
-// not.
+// Reads the whole log at `log_path` into `log` (the window reads its
+// category lists with it too). Only a regular file is read, and only up to
+// `max_bytes`: its size is checked before reading and again while reading,
+// since the file may grow meanwhile. Says why when it could not.
 std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, std::string& log,
                                          std::size_t max_bytes = kMaxLogBytes);
 

@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "engine/log_reader.h"
 #include "engine/log_text.h"
