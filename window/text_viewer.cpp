@@ -46,6 +46,7 @@ TextViewer::TextViewer(const QString& title, const QString& text, std::function<
                      "tabeli Windows-1250: urejevalnik jo mora brati v njej, sicer pokaže napačne "
                      "črke."));
   QPushButton* close = buttons->addButton(QStringLiteral("Zapri"), QDialogButtonBox::RejectRole);
+  close->setObjectName(QStringLiteral("ViewerClose"));
   connect(print, &QPushButton::clicked, this, &TextViewer::Print);
   connect(editor, &QPushButton::clicked, this, [open_in_editor = std::move(open_in_editor)] { open_in_editor(); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
