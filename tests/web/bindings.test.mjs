@@ -43,6 +43,7 @@ test('odd values, file names and list files', () => {
   assert.ok(engine.shippedLists()[0].includes('SINGLE-OP 80M LOW CW'));
   assert.equal(engine.textOf(new Uint8Array([0x8a, 0xe8, 0x0d, 0x0a])), 'Šč\r\n');
   for (const word of ['dropBeforeReady', 'dropAfterRun', 'dropOneFile', 'nothingToPrint']) assert.ok(engine.words()[word], word);
+  assert.match(engine.tooLargeMessage('big.log'), /^Dnevnik big\.log je večji od 64 MiB\./);
 });
 
 test('a conversion gives the golden file, a refused one its message', () => {

@@ -338,6 +338,10 @@ TEST_F(WindowTest, FieldsAsTheTableHasThem) {
     EXPECT_EQ(Value(label + ".text"), utf8(field.caption));
     EXPECT_EQ(Value(label + ".toolTip"), utf8(field.tip));
     EXPECT_EQ(Value(name(field) + (field.list ? ".currentText" : ".text")), utf8(field.start_text));
+    // A log dropped onto a field goes to the window, not into the field's text.
+    auto* control = form_->findChild<QWidget*>(name(field));
+    const QList<QWidget*> parts = control->findChildren<QWidget*>() << control;
+    for (const QWidget* part : parts) EXPECT_FALSE(part->acceptDrops());
   }
   // In the table's order from top to bottom, each with its caption on its right.
   QRect above;
