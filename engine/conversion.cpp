@@ -5,7 +5,10 @@
 #include <cstring>
 #include <utility>
 
+#include "contest/editing_rules.h"
 #include "contest/header.h"
+#include "engine/adif_reader.h"
+#include "engine/cabrillo_reader.h"
 #include "engine/log_text.h"
 #include "engine/messages.h"
 #include "engine/summary.h"
@@ -21,10 +24,35 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+bool EqualUpperCased(std::string_view text, std::string_view upper) {
+  return text.size() == upper.size() &&
+         std::equal(text.begin(), text.end(), upper.begin(), [](char a, char b) { return ToUpperCp1250(a) == b; });
+}
+
+// yyyymmddhhmm of a valid date and time, or 0.
+std::uint64_t MomentOf(std::string_view date, std::string_view time) {
+  if (!IsIsoDate(date) || !IsHhmm(time)) return 0;
+  return ((DecimalValue(date.substr(0, 4)) * 100 + DecimalValue(date.substr(5, 2))) * 100 +
+          DecimalValue(date.substr(8, 2))) *
+             10000 +
+         DecimalValue(time);
+}
+
+// Writes `value` in decimal at the start of `room`; returns it as text.
+template <std::size_t size>
+std::string_view Decimal(std::uint32_t value, std::array<char, size>& room) {
+  std::size_t length = 0;
+  for (std::uint32_t rest = value; length == 0 || rest > 0; rest /= 10) ++length;
+  for (std::size_t i = length; i-- > 0; value /= 10) room[i] = static_cast<char>('0' + value % 10);
+  return {room.data(), length};
+}
+
 }  // namespace
 
 Conversion::Conversion(const ContestData& data, std::size_t log_size, const std::filesystem::path& cabrillo_path)
-    : data_(data) {
+    : data_(data),
+      own_call_(ToUpperCp1250(TrimBlanks(data.Callsign))),
+      licence_year_(ToUpperCp1250(TrimBlanks(data.LicenceYear))) {
   CabrilloHeader header = ComposeHeader(data_);
   OutputText = std::move(header.text);
   score_offset_ = header.score_offset;
@@ -32,8 +60,8 @@ Conversion::Conversion(const ContestData& data, std::size_t log_size, const std:
   result_.output_path = cabrillo_path;
   // A QSO line, and a listing line, runs up to twice as long as a tersely
   // written log line. Text room that is reserved but never written costs no
-  // memory (its pages are never touched), while growing copies everything:
-  // a whole conversion took 14-20 % more time.
+  // memory (its pages are never touched), while growing copies everything
+  // (bench/README.md).
   // The count of lines grows from a low guess: a log of short lines must not
   // keep a too large index and its grown copy at once.
   log_size = std::min(log_size, kMaxLogBytes);
@@ -41,10 +69,21 @@ Conversion::Conversion(const ContestData& data, std::size_t log_size, const std:
   result_.result_list.Reserve(log_size / 40, 2 * log_size);
 }
 
-ConversionResult Conversion::Run(std::string_view log, const std::filesystem::path& log_path, FileSystem& file_system,
-                                 bool write_file) {
-  ForEachLine(log, [this](std::string_view line) { HandleLine(line); });
-  if (!running_) return Fail({stop_, log_path, {}, stop_ == FailureKind::kLineTooLong ? line_number_ : 0});
+ConversionResult Conversion::Run(std::string_view log, LogFormat format, bool utf8,
+                                 const std::filesystem::path& log_path, FileSystem& file_system, bool write_file) {
+  if (format == LogFormat::kListing) {
+    ForEachLine(log, [this](std::string_view line) { HandleLine(line); });
+  } else {
+    int line_too_long = 0;
+    ReadRecords(log, format == LogFormat::kAdif ? ReadAdif(log, utf8, kMaxRecords, notes_)
+                                                : ReadCabrillo(log, kMaxRecords, kMaxLineBytes, notes_, line_too_long));
+    if (line_too_long != 0) {
+      line_number_ = line_too_long;
+      stop_ = FailureKind::kLineTooLong;
+      running_ = false;
+    }
+  }
+  if (!running_) return Fail({stop_, log_path, {}, stop_ == FailureKind::kLineTooLong ? line_number_ : 0, 0, {}});
   return WriteOut(file_system, write_file);
 }
 
@@ -81,11 +120,13 @@ void Conversion::HandleLine(std::string_view line) {
     return;
   }
   ConvertContact();
-  if (RecordCount == kMaxRecords) {
-    running_ = false;
-    return;
-  }
+  running_ = Counted();
+}
+
+bool Conversion::Counted() {
+  if (RecordCount == kMaxRecords) return false;
   ++RecordCount;
+  return true;
 }
 
 void Conversion::HandleSoapbox(std::string_view line) {
@@ -112,8 +153,6 @@ void Conversion::ConvertContact() {
   if (LineFields.size() <= widest) LineFields.resize(widest + 1);
   settings_.Settle(LineFields, layout_);
 
-  std::string& own_call = data_.Callsign;
-  if (own_call.size() < call_room_.size()) own_call.append(call_room_.size() - own_call.size(), ' ');
   // The call and the received report are padded where they stand: a column
   // that is also the first or the date column reads padded there too.
   std::string_view& call = LineFields[static_cast<std::size_t>(layout_.CallColumn)];
@@ -121,25 +160,128 @@ void Conversion::ConvertContact() {
   const std::string_view call_as_written = call;
   call = Padded(call, call_room_, false);
   report = Padded(report, report_room_, true);
-  const ContactPieces contact = {LineFields[0],
-                                 settings_.mode(),
-                                 settings_.WrittenDate(LineFields),
-                                 settings_.time(),
-                                 own_call,
-                                 SentExchange,
-                                 call,
-                                 report,
-                                 LineFields[static_cast<std::size_t>(layout_.MultiplierColumn)]};
+  AddContact({LineFields[0],
+              settings_.mode(),
+              settings_.WrittenDate(LineFields),
+              settings_.time(),
+              {},
+              SentExchange,
+              call,
+              report,
+              LineFields[static_cast<std::size_t>(layout_.MultiplierColumn)]},
+             call_as_written);
+}
+
+void Conversion::ReadRecords(std::string_view text, RecordLog log) {
+  std::vector<LogRecord>& records = log.records;
+  // Lines are counted from the records' offsets as the notes need them, in
+  // log order: before a sort, for all of them.
+  LineCounter lines(text);
+  record_lines_ = &lines;
+  const auto counted = [&lines](LogRecord& record) {
+    if (record.line == 0) record.line = lines.LineAt(record.offset);
+  };
+  // Some loggers export newest first; checkers want time order, and the
+  // duplicates are the later contacts.
+  const auto earlier = [](const LogRecord& a, const LogRecord& b) { return a.when < b.when; };
+  if (!std::is_sorted(records.begin(), records.end(), earlier)) {
+    std::for_each(records.begin(), records.end(), counted);
+    std::stable_sort(records.begin(), records.end(), earlier);
+    Note(NoteKind::kPutInTimeOrder);
+  }
+  // The form's own soapbox line stands in the header already: a Cabrillo
+  // file of ours read back gives the same file again.
+  const std::string own_soapbox = "SOAPBOX: " + data_.Soapbox;
+  for (const std::string_view line : log.soapbox_lines) {
+    if (line != own_soapbox) HandleSoapbox(line);
+  }
+  for (LogRecord& record : records) {
+    record_ = &record;
+    line_as_read_ = record.text;
+    ConvertRecord(record);
+    if (!(running_ = Counted())) break;
+  }
+  record_ = nullptr;
+  line_as_read_ = {};
+  if (log.left_out > 0) Note(NoteKind::kOtherBandOrMode, 0, log.left_out);
+  if (usual_reports_ > 0) Note(NoteKind::kUsualReportTaken, 0, usual_reports_);
+  if (log.unclaimed > 0) Note(NoteKind::kUnclaimedLeftOut, 0, log.unclaimed);
+}
+
+void Conversion::ConvertRecord(const LogRecord& r) {
+  if (!r.own_call.empty() && !EqualUpperCased(r.own_call, own_call_)) {
+    const std::string call = ToUpperCp1250(r.own_call);
+    auto [differing, first] = own_calls_differing_.try_emplace(call, nullptr);
+    if (first) {
+      differing->second = Note(NoteKind::kOwnCallDiffers, 0, 1);
+      if (differing->second) differing->second->text = call;
+    } else if (differing->second) {
+      ++differing->second->count;
+    }
+  }
+  if (!r.sent_exchange.empty() && !EqualUpperCased(r.sent_exchange, licence_year_)) {
+    if (!sent_exchange_seen_) {
+      sent_exchange_seen_ = true;
+      if ((sent_exchange_differs_ = Note(NoteKind::kSentExchangeDiffers, 0, 0))) {
+        sent_exchange_differs_->text = std::string(r.sent_exchange);
+      }
+    }
+    if (sent_exchange_differs_) ++sent_exchange_differs_->count;
+  }
+
+  std::string_view report = r.received_report;
+  if (report.empty()) {
+    report = r.mode == "CW" ? "599" : "59";
+    ++usual_reports_;
+  }
+  std::string_view date = r.date;
+  if (r.compact_date) {
+    std::copy_n(date.begin(), 4, date_room_.begin());
+    date_room_[4] = date_room_[7] = '-';
+    std::copy_n(date.begin() + 4, 2, date_room_.begin() + 5);
+    std::copy_n(date.begin() + 6, 2, date_room_.begin() + 8);
+    date = {date_room_.data(), date_room_.size()};
+  }
+  AddContact({r.khz != 0 ? Decimal(r.khz, frequency_room_) : r.frequency,
+              r.mode,
+              date,
+              r.time,
+              {},
+              data_.LicenceYear,
+              Padded(r.worked_call, call_room_, false),
+              Padded(report, report_room_, true),
+              r.exchange},
+             r.worked_call);
+}
+
+void Conversion::AddContact(const ContactPieces& pieces, std::string_view call_as_written) {
+  std::string& own_call = data_.Callsign;
+  if (own_call.size() < call_room_.size()) own_call.append(call_room_.size() - own_call.size(), ' ');
+  ContactPieces contact = pieces;
+  contact.own_call = own_call;
   if (const unsigned faults = FaultyQsoPieces({contact.band, contact.mode, contact.date, contact.time,
                                                contact.worked_call, contact.received_report, contact.exchange})) {
     Note(NoteKind::kFaultyQsoLine, faults);
   }
+  if (ReportMisfitsMode(contact.received_report, contact.mode)) Note(NoteKind::kReportNotForMode);
+  // The mark of a Cabrillo file without its header read as a listing.
+  if (!own_call_.empty() && EqualUpperCased(call_as_written, own_call_)) {
+    if (!own_call_worked_seen_) {
+      own_call_worked_seen_ = true;
+      own_call_worked_ = Note(NoteKind::kOwnCallWorked);
+    }
+    if (own_call_worked_) ++own_call_worked_->count;
+  }
+  const std::uint64_t moment = MomentOf(contact.date, contact.time);
+  if (moment != 0 && moment < last_moment_) Note(NoteKind::kOutOfOrder);
+  last_moment_ = moment;
   WriteContactLines(contact, result_.result_list, OutputText);
-  RegisterQso(call_as_written, contact.worked_call);
+  RegisterQso(contact.mode, call_as_written, contact.worked_call, contact.exchange);
 }
 
-void Conversion::RegisterQso(std::string_view call_as_written, std::string_view padded_call) {
-  const bool phone = settings_.mode() == "PH";
+void Conversion::RegisterQso(std::string_view mode, std::string_view call_as_written, std::string_view padded_call,
+                             std::string_view exchange) {
+  const bool phone = mode == "PH";
   QsoRegister& calls = phone ? registers_.PhCalls : registers_.CwCalls;
   QsoRegister& multipliers = phone ? registers_.PhMultipliers : registers_.CwMultipliers;
   // The register keeps the call as it stands in the log, not its padded
@@ -153,26 +295,26 @@ void Conversion::RegisterQso(std::string_view call_as_written, std::string_view 
     std::memcpy(line, kDuplicate.data(), kDuplicate.size());
     std::memcpy(line + kDuplicate.size(), padded_call.data(), padded_call.size());
   }
-  multipliers.Add(LineFields[static_cast<std::size_t>(layout_.MultiplierColumn)]);
+  multipliers.Add(exchange);
 }
 
-void Conversion::Note(NoteKind kind, unsigned faulty_pieces) {
-  if (result_.notes.size() == kMaxNotes) {
-    ++result_.notes_not_kept;
-    return;
+LogNote* Conversion::Note(NoteKind kind, unsigned faulty_pieces, int count) {
+  // Information, and the note that no contact was found, concern the whole
+  // log; every other note its line.
+  const bool whole_log = !IsWarning(kind) || kind == NoteKind::kNoContact;
+  if (!whole_log && record_ != nullptr) {
+    if (record_->line == 0) record_->line = record_lines_->LineAt(record_->offset);
+    line_number_ = record_->line;
   }
-  LogNote& note = result_.notes.emplace_back();
-  note.kind = kind;
-  note.faulty_pieces = faulty_pieces;
-  if (kind != NoteKind::kReadAsUtf8) {
-    note.line = line_number_;
-    note.text = line_as_read_.substr(0, kMaxNoteText);
-  }
+  return notes_.Add(kind, whole_log ? 0 : line_number_, whole_log ? std::string_view() : line_as_read_, faulty_pieces,
+                    count);
 }
 
 ConversionResult Conversion::Fail(ConversionFailure failure) {
   result_.padded_callsign = data_.Callsign;
   result_.record_count = RecordCount;
+  result_.notes = notes_.Take();
+  result_.notes_not_kept = notes_.not_kept();
   result_.failure = std::move(failure);
   return std::move(result_);
 }
@@ -191,6 +333,11 @@ ConversionResult Conversion::WriteOut(FileSystem& file_system, bool write_file) 
   r.duplicates = totals.duplicates();
   r.claimed_score = totals.claimed_score();
   AddSummary(totals, r.result_list);
+  // An empty file, a letter or another contest's log gives a file with a
+  // header alone, which an entrant might send.
+  if (RecordCount == 0) Note(NoteKind::kNoContact);
+  r.notes = notes_.Take();
+  r.notes_not_kept = notes_.not_kept();
 
   if (write_file) {
     const std::string score = std::to_string(r.claimed_score);
@@ -199,8 +346,8 @@ ConversionResult Conversion::WriteOut(FileSystem& file_system, bool write_file) 
                                                     "END-OF-LOG:", kCrLf};
     const AtomicWrite written = WriteFileAtomically(file_system, r.output_path, pieces);
     if (written.error != 0) {
-      r.failure =
-          ConversionFailure{FailureKind::kCannotWriteFile, r.output_path, SystemWords(written.error), 0, written.error};
+      r.failure = ConversionFailure{
+          FailureKind::kCannotWriteFile, r.output_path, SystemWords(written.error), 0, written.error, {}};
       return std::move(r);
     }
     r.folder_sync_error = written.folder_sync_error;

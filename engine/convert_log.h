@@ -11,6 +11,7 @@
 
 #include "contest/contest_data.h"
 #include "engine/file_system.h"
+#include "engine/log_format.h"
 #include "engine/log_notes.h"
 #include "engine/result_list.h"
 
@@ -33,6 +34,8 @@ enum class FailureKind {
   kLogTooLarge,      // the log holds more than kMaxLogBytes
   kLineTooLong,      // a line is longer than kMaxLineBytes
   kOutOfMemory,      // memory ran out during the conversion
+  kNotALog,          // the log is a known kind of binary document (ConversionFailure::document)
+  kLogIsOutput,      // the Cabrillo file to be written is the log itself
 };
 
 struct ConversionFailure {
@@ -41,6 +44,7 @@ struct ConversionFailure {
   std::string reason;          // the system's words, empty where no call failed
   std::int64_t line = 0;       // for kLineTooLong: the line's number, from 1
   int error = 0;               // the errno value behind `reason`, 0 if none
+  std::string_view document;   // for kNotALog: its kind, as BinaryDocumentKind names it
 };
 
 // What a front end shows after a conversion. All texts are Windows-1250.
@@ -64,7 +68,9 @@ struct ConversionResult {
   int ph_multipliers = 0;
   std::int64_t claimed_score = 0;
 
-  // The notes of the run in log order, at most kMaxNotes of them, and how
+  // The kind of log that was read.
+  LogFormat format = LogFormat::kListing;
+  // The notes of the run in log order, at most kMaxNotes warnings, and how
   // many more there were. They never change anything above.
   std::vector<LogNote> notes;
   int notes_not_kept = 0;
@@ -88,22 +94,26 @@ std::optional<std::string> CabrilloFileName(std::string_view callsign);
 // Converts the log at `log_path` with `data` as it stands, and writes the
 // Cabrillo file `cabrillo_path` atomically: on any failure no file is
 // written and an existing one stays as it was. The log must be a regular
-// file of at most kMaxLogBytes. Never throws, not even when memory runs
-// out; the result says what happened. A log saved as UTF-8 is converted to
-// Windows-1250 first (Utf8LogAsCp1250), with a note saying so.
+// file of at most kMaxLogBytes, and not the Cabrillo file itself. Its kind
+// is `format`, or recognised from its content (DetectLogFormat); a known
+// binary document is refused. Never throws, not even when memory runs out;
+// the result says what happened. A log saved as UTF-8 is converted to
+// Windows-1250 (Utf8LogAsCp1250; an ADIF log value by value), with a note
+// saying so.
 ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
-                            const std::filesystem::path& cabrillo_path, FileSystem& file_system = SystemFileSystem());
+                            const std::filesystem::path& cabrillo_path, FileSystem& file_system = SystemFileSystem(),
+                            LogFormat format = LogFormat::kAuto);
 
 // The same for a log that is already in memory.
 ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
                                 const std::filesystem::path& cabrillo_path,
-                                FileSystem& file_system = SystemFileSystem());
+                                FileSystem& file_system = SystemFileSystem(), LogFormat format = LogFormat::kAuto);
 
 // The same run as ConvertLog, with the same result and notes, but no file is
 // written: a log can be checked before the contest data are final.
 // `output_path` stays empty.
 ConversionResult CheckLog(const std::filesystem::path& log_path, const ContestData& data,
-                          FileSystem& file_system = SystemFileSystem());
+                          FileSystem& file_system = SystemFileSystem(), LogFormat format = LogFormat::kAuto);
 
 }  // namespace pelikan
 

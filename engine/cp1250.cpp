@@ -136,11 +136,30 @@ std::optional<std::string> Utf8AsCp1250(std::string_view utf8) {
   return bytes;
 }
 
-std::optional<std::string> Utf8LogAsCp1250(std::string_view log) {
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = SkipAscii(text, 0); i < text.size(); i = SkipAscii(text, i)) {
+    const std::size_t length = Utf8SequenceLength(text.substr(i));
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsUtf8Log(std::string_view log) {
   const bool marked = log.starts_with(kByteOrderMark);
   if (marked) log.remove_prefix(kByteOrderMark.size());
-  if (!marked && SkipAscii(log, 0) == log.size()) return std::nullopt;
+  return (marked || SkipAscii(log, 0) != log.size()) && IsUtf8(log);
+}
+
+std::optional<std::string> Utf8LogAsCp1250(std::string_view log) {
+  if (!IsUtf8Log(log)) return std::nullopt;
+  if (log.starts_with(kByteOrderMark)) log.remove_prefix(kByteOrderMark.size());
   return Utf8AsCp1250(log);
 }
 

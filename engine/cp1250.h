@@ -38,13 +38,17 @@ std::string Cp1250AsUtf8(std::string_view bytes);
 // valid UTF-8.
 std::optional<std::string> Utf8AsCp1250(std::string_view utf8);
 
-// A log saved as UTF-8, in Windows-1250. A log counts as UTF-8 when it is
-// valid UTF-8 throughout (no overlong forms, no surrogates, nothing past
-// U+10FFFF) and either starts with a byte order mark or holds at least one
-// character beyond ASCII: Windows-1250 text with a letter beyond ASCII is
-// practically never valid UTF-8. Then the mark is dropped and the rest is
-// converted by the rule above. Any other log, one with a mark but invalid
-// UTF-8 after it included, yields nullopt and is to be read byte for byte.
+// Whether a log was saved as UTF-8: it is valid UTF-8 throughout (no
+// overlong forms, no surrogates, nothing past U+10FFFF) and either starts
+// with a byte order mark or holds at least one character beyond ASCII.
+// Windows-1250 text with a letter beyond ASCII is practically never valid
+// UTF-8.
+bool IsUtf8Log(std::string_view log);
+
+// A log saved as UTF-8 (IsUtf8Log), in Windows-1250: the mark is dropped and
+// the rest is converted by the rule above. Any other log, one with a mark
+// but invalid UTF-8 after it included, yields nullopt and is to be read
+// byte for byte.
 std::optional<std::string> Utf8LogAsCp1250(std::string_view log);
 
 // The length of the valid UTF-8 sequence that starts `text` (1 to 4), or 0

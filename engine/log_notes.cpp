@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/log_notes.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace pelikan {
@@ -12,6 +13,55 @@ bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 int TwoDigits(std::string_view text, std::size_t at) {
   if (at + 2 > text.size() || !IsDigit(text[at]) || !IsDigit(text[at + 1])) return -1;
   return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+bool IsAllDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), IsDigit); }
+
+// Digits, with at most one decimal point between them.
+bool IsNumber(std::string_view text) {
+  bool point = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '.' && !point && i > 0 && i + 1 < text.size()) {
+      point = true;
+    } else if (!IsDigit(text[i])) {
+      return false;
+    }
+  }
+  return !text.empty();
+}
+
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+LogNote* NoteList::Add(NoteKind kind, int line, std::string_view text, unsigned faulty_pieces, int count) {
+  LogNote& note = notes_.emplace_back();
+  note.kind = kind;
+  // The cap holds the warnings on lines, which could fill memory; the few
+  // notes on the whole log are always kept.
+  if (note.IsWarning() && line != 0 && ++warnings_ > kMaxNotes) {
+    notes_.pop_back();
+    ++not_kept_;
+    return nullptr;
+  }
+  note.line = line;
+  note.faulty_pieces = faulty_pieces;
+  note.count = count;
+  note.text = text.substr(0, kMaxNoteText);
+  // An ADIF record may run over several lines; a note shows it on one.
+  std::replace_if(
+      note.text.begin(), note.text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return &note;
+}
+
+std::vector<LogNote> NoteList::Take() {
+  std::vector<LogNote> notes(std::make_move_iterator(notes_.begin()), std::make_move_iterator(notes_.end()));
+  notes_.clear();
+  std::stable_sort(notes.begin(), notes.end(), [](const LogNote& a, const LogNote& b) { return a.line < b.line; });
+  return notes;
 }
 
 bool IsHhmm(std::string_view text) {
@@ -34,25 +84,11 @@ bool IsIsoDate(std::string_view text) {
              .ok();
 }
 
-// Digits, with at most one decimal point between them.
-bool IsNumber(std::string_view text) {
-  bool point = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '.' && !point && i > 0 && i + 1 < text.size()) {
-      point = true;
-    } else if (!IsDigit(text[i])) {
-      return false;
-    }
-  }
-  return !text.empty();
+bool ReportMisfitsMode(std::string_view report, std::string_view mode) {
+  while (!report.empty() && report.front() == ' ') report.remove_prefix(1);
+  if (!IsAllDigits(report)) return false;
+  return (mode == "PH" && report.size() == 3) || (mode == "CW" && report.size() == 2);
 }
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-}  // namespace
 
 bool LooksLikeCallsign(std::string_view field) {
   bool letter = false;

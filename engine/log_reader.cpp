@@ -12,7 +12,7 @@
 namespace pelikan {
 
 ConversionFailure LogFailure(FailureKind kind, const std::filesystem::path& log_path, int error) {
-  return {kind, log_path, error != 0 ? SystemWords(error) : std::string(), 0, error};
+  return {kind, log_path, error != 0 ? SystemWords(error) : std::string(), 0, error, {}};
 }
 
 std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, std::string& log,

@@ -81,6 +81,35 @@ void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
   fields.push_back(line.substr(start, end - start));
 }
 
+void SplitItems(std::string_view text, std::vector<std::string_view>& items) {
+  items.clear();
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  for (std::size_t i = 0; i < text.size();) {
+    while (i < text.size() && blank(text[i])) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && !blank(text[i])) ++i;
+    if (i > start) items.push_back(text.substr(start, i - start));
+  }
+}
+
+int LineCounter::LineAt(std::size_t offset) {
+  offset = std::min(offset, text_.size());
+  if (offset <= at_) return line_;
+  // An LF ends a line; so does a CR, unless an LF follows it. Both are
+  // looked for with memchr: a log holds few of them among its bytes.
+  const char* const begin = text_.data();
+  for (const char* lf = begin + at_; (lf = static_cast<const char*>(std::memchr(lf, '\n', begin + offset - lf)));
+       ++lf) {
+    ++line_;
+  }
+  for (const char* cr = begin + at_; (cr = static_cast<const char*>(std::memchr(cr, '\r', begin + offset - cr)));
+       ++cr) {
+    if (cr + 1 == text_.end() || cr[1] != '\n') ++line_;
+  }
+  at_ = offset;
+  return line_;
+}
+
 namespace {
 
 // Reads exactly the digits of `text`, 1 to 4 of them.

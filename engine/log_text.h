@@ -3,6 +3,7 @@
 #define PELIKAN_ENGINE_LOG_TEXT_H_
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -17,6 +18,37 @@ namespace pelikan {
 // apostrophe beside a blank or another apostrophe yields an empty field
 // between them. Empty fields are kept. A line of blanks yields no fields.
 void SplitFields(std::string_view line, std::vector<std::string_view>& fields);
+
+// Whether `text` is digits only (the empty text is), and the value of such
+// a text of up to 19 digits.
+inline bool IsDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+inline std::uint64_t DecimalValue(std::string_view digits) {
+  std::uint64_t value = 0;
+  for (const char c : digits) value = value * 10 + static_cast<std::uint64_t>(c - '0');
+  return value;
+}
+
+// Splits `text` at runs of blanks and tabs into its items, views into it;
+// blanks at both ends are ignored. Unlike SplitFields, an apostrophe is part
+// of an item: a Cabrillo line separates by blanks only.
+void SplitItems(std::string_view text, std::vector<std::string_view>& items);
+
+// The line of `text` that holds a byte, counted as ForEachLine ends lines,
+// for readers that move through a log by its tags rather than its lines.
+// The bytes asked for must not go back; each byte is looked at once.
+class LineCounter {
+ public:
+  explicit LineCounter(std::string_view text) : text_(text) {}
+  // The line, from 1, of the byte at `offset`.
+  int LineAt(std::size_t offset);
+
+ private:
+  std::string_view text_;
+  std::size_t at_ = 0;
+  int line_ = 1;
+};
 
 // Recognises a log date and returns it as "yyyy-mm-dd". Accepted forms, and
 // only for real calendar dates: yyyy-mm-dd, yyyy/mm/dd, dd/mm/yyyy, and

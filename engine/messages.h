@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/convert_log.h"
 
@@ -28,6 +29,13 @@ std::string ReasonInSlovenian(int error, std::string_view system_words);
 // `path` as a message shows it: its bytes as UTF-8, a "�" for each byte that
 // is not.
 std::string ShownPath(std::string_view path);
+
+// The languages the messages are told in: Slovenian for the window and the
+// page, English for the converter.
+enum class Language { kSlovenian, kEnglish };
+
+// A binary document as a message names it: "dokument PDF", "a PDF document".
+std::string_view DocumentName(std::string_view document, Language language);
 
 // Why the run failed. `log_shown` names the log; `earlier_file_kept` says
 // that an earlier Cabrillo file stands where the new one was to go, left as
@@ -54,8 +62,9 @@ inline constexpr std::string_view kDropOneFile = "Spustite eno samo datoteko z d
 // "Tiskaj" after a run that wrote no file.
 inline constexpr std::string_view kNothingToPrint = "Datoteka CBR ni bila zapisana, zato ni česa tiskati.";
 
-// The status line after a run, naming the file written.
-std::string WrittenMessage(std::string_view file_shown);
+// The status line after a run, naming the file written, then what the notes
+// tell of the whole log: the kind read, what was left out or changed.
+std::string WrittenMessage(std::string_view file_shown, const std::vector<LogNote>& notes);
 
 // The callsign field (UTF-8) gives no file name.
 std::string NoFileNameMessage(std::string_view callsign);
@@ -68,6 +77,14 @@ std::string FolderNotSyncedMessage(std::string_view file_shown, int error);
 std::string LineReportMessage(int warnings);
 std::string NoteMessage(const LogNote& note);
 std::string NotesNotShownMessage(int count);
+
+// What a note says, without its line: "videti je kot zveza, a ni
+// pretvorjena: ..." or "looks like a contact but was not converted: ...".
+// Lower case, as it follows a line number or a file name.
+std::string NoteWhat(const LogNote& note, Language language);
+// Whether the note's text is the line it concerns, to be shown under it
+// (rather than a value that NoteWhat names).
+bool NoteShowsLine(const LogNote& note);
 
 }  // namespace pelikan
 

@@ -83,7 +83,8 @@ int main(int argc, char* argv[]) {
   }
   const pelikan::ConversionResult result =
       options.check
-          ? pelikan::CheckLog(options.log_path, options.data)
-          : pelikan::ConvertLog(options.log_path, options.data, std::filesystem::path(options.output_dir) / *file_name);
+          ? pelikan::CheckLog(options.log_path, options.data, pelikan::SystemFileSystem(), options.format)
+          : pelikan::ConvertLog(options.log_path, options.data, std::filesystem::path(options.output_dir) / *file_name,
+                                pelikan::SystemFileSystem(), options.format);
   return Report(result, options, !odd.empty());
 }

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "contest/editing_rules.h"
@@ -40,20 +42,24 @@ std::string Usage() {
   return usage +
          "\n"
          "  --output-dir DIR                where the .cbr file goes (default: here)\n"
+         "  --log-format FORMAT             auto, listing, cabrillo or adif (default auto:\n"
+         "                                  recognised from the log's content)\n"
          "  --check                         convert and report, but write no file\n"
          "  --strict                        exit with status 3 when there were warnings\n"
          "  --help                          show this text\n"
          "  --version                       show the version and the licence\n"
          "\n"
-         "The result list goes to standard output, the processed-records message to\n"
-         "standard error. Before it, standard error has a line LOGFILE:LINE: warning:\n"
-         "for every log line that looks like a contact but was not converted, or whose\n"
-         "QSO line has a faulty piece, and a line pelikan-convert: warning: for an odd\n"
-         "value (a licence year that is no year, an empty contest, operators with\n"
-         "blanks after commas). Exit status: 0 done, 1 the conversion failed (no file\n"
-         "written), 2 wrong options, missing contest data or a callsign that gives no\n"
-         "file name, 3 done with warnings under --strict, 4 the Cabrillo file was\n"
-         "written but standard output failed.\n";
+         "The log is a contest logger's printed listing, a Cabrillo file or an ADIF\n"
+         "export, told by its content. The result list goes to standard output, the\n"
+         "processed-records message to standard error. Before it, standard error has a\n"
+         "line LOGFILE:LINE: warning: for every log line or record that looks like a\n"
+         "contact but was not converted, or whose QSO line a checker would reject, a\n"
+         "line LOGFILE: note: for what was done to the log as a whole, and a line\n"
+         "pelikan-convert: warning: for an odd value (a licence year that is no year,\n"
+         "an empty contest, operators with blanks after commas). Exit status: 0 done,\n"
+         "1 the conversion failed (no file written), 2 wrong options, missing contest\n"
+         "data or a callsign that gives no file name, 3 done with warnings under\n"
+         "--strict, 4 the Cabrillo file was written but standard output failed.\n";
 }
 
 int UsageError(const std::string& message) {
@@ -72,6 +78,7 @@ enum OtherOption {
   // Field i is option i + 1, as getopt reports a fault of an unknown option
   // as option 0.
   kOutputDirOption = static_cast<int>(kContestFields.size()) + 1,
+  kLogFormatOption,
   kCheckOption,
   kStrictOption,
   kHelpOption,
@@ -84,6 +91,7 @@ std::vector<option> LongOptions() {
     options.push_back({field.option.data(), required_argument, nullptr, static_cast<int>(options.size()) + 1});
   }
   options.push_back({"output-dir", required_argument, nullptr, kOutputDirOption});
+  options.push_back({"log-format", required_argument, nullptr, kLogFormatOption});
   options.push_back({"check", no_argument, nullptr, kCheckOption});
   options.push_back({"strict", no_argument, nullptr, kStrictOption});
   options.push_back({"help", no_argument, nullptr, kHelpOption});
@@ -145,6 +153,21 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     }
     switch (found) {
       case kOutputDirOption: parsed.output_dir = optarg; break;
+      case kLogFormatOption: {
+        static constexpr std::pair<std::string_view, LogFormat> kFormats[] = {
+            {"auto", LogFormat::kAuto},
+            {"listing", LogFormat::kListing},
+            {"cabrillo", LogFormat::kCabrillo},
+            {"adif", LogFormat::kAdif},
+        };
+        const auto format = std::find_if(std::begin(kFormats), std::end(kFormats),
+                                         [](const auto& known) { return known.first == optarg; });
+        if (format == std::end(kFormats)) {
+          return UsageError("--log-format takes auto, listing, cabrillo or adif, not '" + std::string(optarg) + "'.");
+        }
+        parsed.format = format->second;
+        break;
+      }
       case kCheckOption: parsed.check = true; break;
       case kStrictOption: parsed.strict = true; break;
       case kHelpOption: help = true; break;

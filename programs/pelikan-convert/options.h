@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "contest/contest_data.h"
+#include "engine/log_format.h"
 
 namespace pelikan {
 
@@ -20,15 +21,16 @@ struct Options {
   ContestData data;
   std::string log_path;  // the bytes given, whatever their encoding
   std::string output_dir = ".";
-  bool check = false;   // convert and report, but write no file
-  bool strict = false;  // warnings end with kExitWarnings
+  LogFormat format = LogFormat::kAuto;  // the kind of log, or recognised from it
+  bool check = false;                   // convert and report, but write no file
+  bool strict = false;                  // warnings end with kExitWarnings
 };
 
 // Reads the command line: long options only, with one dash or two, each
 // value after "=" or as the next argument, the log anywhere among them.
 // Prints --help or --version, or what is wrong (an unknown or abbreviated
-// option, a missing value, a value that is not UTF-8, missing contest
-// data, no log or two), and gives the exit status to end with; otherwise
+// option, a missing value, a value that is not UTF-8, an unknown log
+// format, missing contest data, no log or two), and gives the exit status to end with; otherwise
 // gives the options.
 std::variant<Options, int> ParseCommandLine(int argc, char* argv[]);
 

@@ -8,51 +8,14 @@
 #include <vector>
 
 namespace pelikan {
-namespace {
-
-// The pieces of a faulty QSO line, as "time, date and exchange".
-std::string PieceNames(unsigned pieces) {
-  static constexpr std::array<std::pair<unsigned, const char*>, 7> kNames = {{
-      {kQsoFrequency, "frequency"},
-      {kQsoMode, "mode"},
-      {kQsoDate, "date"},
-      {kQsoTime, "time"},
-      {kQsoWorkedCall, "worked call"},
-      {kQsoReceivedReport, "received report"},
-      {kQsoExchange, "exchange"},
-  }};
-  std::vector<std::string_view> names;
-  for (const auto& [piece, name] : kNames) {
-    if (pieces & piece) names.push_back(name);
-  }
-  std::string text;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
-    text += names[i];
-  }
-  return text;
-}
-
-std::string NoteText(const LogNote& note) {
-  const std::string line = Cp1250AsUtf8(note.text);
-  switch (note.kind) {
-    case NoteKind::kContactBeforeColumns:
-      return "looks like a contact but was not converted: no 599 or 59 field came before it: " + line;
-    case NoteKind::kContactTooShort: return "looks like a contact but was not converted: fewer than 8 fields: " + line;
-    case NoteKind::kFaultyQsoLine: return "the QSO line has a faulty " + PieceNames(note.faulty_pieces) + ": " + line;
-    case NoteKind::kReadAsUtf8: return "the log is UTF-8; converted to Windows-1250 before reading";
-  }
-  return {};
-}
-
-}  // namespace
 
 void PrintWarnings(const ConversionResult& result, const std::string& log_shown) {
   for (const LogNote& note : result.notes) {
-    const std::string where =
-        note.IsWarning() ? log_shown + ":" + std::to_string(note.line) + ": warning: " : log_shown + ": note: ";
+    const std::string where = log_shown + (note.line != 0 ? ":" + std::to_string(note.line) : "") +
+                              (note.IsWarning() ? ": warning: " : ": note: ");
+    const std::string line = NoteShowsLine(note) ? ": " + Cp1250AsUtf8(note.text) : "";
     // Written whole: a log line may hold a NUL byte, where printf would stop.
-    const std::string text = where + NoteText(note) + "\n";
+    const std::string text = where + NoteWhat(note, Language::kEnglish) + line + "\n";
     std::fwrite(text.data(), 1, text.size(), stderr);
   }
   if (result.notes_not_kept > 0) {
@@ -82,6 +45,11 @@ std::string FailureMessage(const ConversionFailure& failure, const std::string& 
       return "line " + std::to_string(failure.line) + " of " + path + " is longer than " +
              std::to_string(kMaxLineBytes) + " bytes; no file written";
     case FailureKind::kOutOfMemory: return "out of memory while converting " + path + "; no file written";
+    case FailureKind::kNotALog:
+      return path + " is " + std::string(DocumentName(failure.document, Language::kEnglish)) +
+             ", not a log; no file written";
+    case FailureKind::kLogIsOutput:
+      return "the log " + path + " is the Cabrillo file to be written, and would be lost; no file written";
   }
   return {};
 }

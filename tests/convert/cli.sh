@@ -55,6 +55,14 @@ expect 2 "Missing value after '--soapbox'." "$conv" log.txt "${required[@]}" --s
 expect 2 "no LOGFILE given" "$conv" "${required[@]}"
 [ ! -e S59AAA.cbr ] || { echo "FAILED: a file was written"; failed=1; }
 expect 0 "Usage: pelikan-convert [options] LOGFILE" sh -c '"$0" --help >&2' "$conv"
+# The log is never the file written: last year's S59AAA.cbr chosen beside
+# the output, under its own name or another way there, stays as it was.
+run log.txt >/dev/null 2>&1 && cp S59AAA.cbr entry.cbr && mkdir -p sub
+for name in S59AAA.cbr ./S59AAA.cbr sub/../S59AAA.cbr "$dir/S59AAA.cbr"; do
+  expect 1 "the log $name is the Cabrillo file to be written, and would be lost; no file written" run "$name"
+done
+cmp -s S59AAA.cbr entry.cbr || { echo "FAILED: the log written over"; failed=1; }
+expect 0 "Obdelani so 1 zapisi" run --output-dir sub S59AAA.cbr
 
 expect 4 "the Cabrillo file was written, but standard output failed: No space left on device" \
   sh -c '"$0" "$@" >/dev/full' "$conv" "${required[@]}" log.txt

@@ -7,7 +7,9 @@
 // them, as the front ends deliver single-line texts. The log is converted in
 // memory and, for a share of the inputs, again read in pieces of random
 // sizes from a file whose size changes while it is read: both runs must
-// give the same.
+// give the same. Half of the inputs are read as the kind they look like,
+// the other half by one reader chosen by the input, listing, Cabrillo or
+// ADIF, whatever they look like.
 
 #include <sys/stat.h>
 
@@ -117,12 +119,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!name) return 0;
   Check(name->find('/') == std::string::npos && *name != "." && *name != "..", "the name stays in its folder");
   const std::filesystem::path path = TheFolder().path / *name;
+  // Mostly the kind the log shows; as often, each reader on whatever it is.
+  const std::size_t hash = std::hash<std::string_view>{}(log);
+  const pelikan::LogFormat formats[] = {pelikan::LogFormat::kListing, pelikan::LogFormat::kCabrillo,
+                                        pelikan::LogFormat::kAdif};
+  const pelikan::LogFormat format = hash % 2 == 0 ? pelikan::LogFormat::kAuto : formats[hash / 2 % 3];
   FuzzDisk disk({}, 0);
-  const pelikan::ConversionResult result = pelikan::ConvertLogText(log, d, path, disk);
+  const pelikan::ConversionResult result = pelikan::ConvertLogText(log, d, path, disk, format);
   const std::string file = result.ok() ? ReadAndRemove(path) : std::string();
   if (AlsoInPieces(data, size)) {
     FuzzDisk pieces(log, static_cast<std::uint32_t>(size * 2654435761u));
-    const pelikan::ConversionResult read = pelikan::ConvertLog("log", d, path, pieces);
+    const pelikan::ConversionResult read = pelikan::ConvertLog("log", d, path, pieces, format);
     Check(read.ok() == result.ok() && read.result_list == result.result_list &&
               read.record_count == result.record_count && read.claimed_score == result.claimed_score &&
               (!read.ok() || ReadAndRemove(path) == file),
@@ -132,11 +139,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   if (!result.ok()) {
-    // Only a callsign too long for a file name, or a log beyond the limits.
+    // Only a callsign too long for a file name, a log beyond the limits or a
+    // binary document.
     const pelikan::FailureKind kind = result.failure->kind;
     std::error_code error;
     Check((kind == pelikan::FailureKind::kCannotWriteFile && path.filename().string().size() > 255) ||
-              kind == pelikan::FailureKind::kLineTooLong || kind == pelikan::FailureKind::kTooManyContacts,
+              kind == pelikan::FailureKind::kLineTooLong || kind == pelikan::FailureKind::kTooManyContacts ||
+              (kind == pelikan::FailureKind::kNotALog && pelikan::BinaryDocumentKind(log)),
           "the conversion failed");
     Check(!std::filesystem::exists(path, error), "a failed run left a file");
     return 0;
@@ -170,20 +179,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                     (std::int64_t{result.cw_multipliers} + result.ph_multipliers),
         "score = points x multipliers");
   Check(result.result_list.back().starts_with("Skupaj  "), "the summary closes the list");
+  std::size_t on_lines = 0;
   for (std::size_t i = 0; i < result.notes.size(); ++i) {
     const pelikan::LogNote& note = result.notes[i];
-    Check((i == 0 || note.line > result.notes[i - 1].line) && note.text.size() <= pelikan::kMaxNoteText &&
-              note.IsWarning() == (note.line > 0),
-          "notes in line order, their text cut");
+    Check((i == 0 || note.line >= result.notes[i - 1].line) && note.text.size() <= pelikan::kMaxNoteText &&
+              (note.line == 0 || note.IsWarning()),
+          "notes in line order, their text cut, information on the whole log");
+    on_lines += note.line > 0;
   }
-  Check(result.notes.size() <= pelikan::kMaxNotes, "notes are capped");
+  Check(on_lines <= pelikan::kMaxNotes, "notes are capped");
+  Check((result.record_count == 0) ==
+            std::any_of(result.notes.begin(), result.notes.end(),
+                        [](const pelikan::LogNote& note) { return note.kind == pelikan::NoteKind::kNoContact; }),
+        "a log without contacts is warned of");
   // Every byte of the file comes from the log (as Windows-1250), a field or the program's own words.
   const std::optional<std::string> recoded = pelikan::Utf8LogAsCp1250(log);
   const std::bitset<256> allowed =
       BytesOf(recoded ? *recoded : log) | BytesOf(all_fields) |
       BytesOf(
           "START-OF-LOG: Beta 2.2 CREATED-BY: PELIKAN by QAZMIX CALLSIGN CONTEST LICENCE-YEAR CATEGORY-OVERLAY "
-          "TEAM CLUB CLAIMED-SCORE OPERATORS NAME ADDRESS SOAPBOX QSO END-OF-LOG 0123456789 CW PH \r\n");
+          "TEAM CLUB CLAIMED-SCORE OPERATORS NAME ADDRESS SOAPBOX QSO END-OF-LOG 0123456789 CW PH ?\r\n");
   Check((BytesOf(file) & ~allowed).none(), "no byte from nowhere");
   return 0;
 }
