@@ -130,10 +130,10 @@ val FileName(const val& values) {
 // Why a log of `name` is refused before it is read: too large, or the
 // browser could not read it (`reason` in its words).
 std::string TooLargeMessage(const std::string& name) {
-  return FailureMessage({FailureKind::kLogTooLarge, name, {}, 0, EFBIG}, name, false);
+  return FailureMessage({FailureKind::kLogTooLarge, name, {}, 0, EFBIG, {}}, name, false);
 }
 std::string CannotReadMessage(const std::string& name, const std::string& reason) {
-  return FailureMessage({FailureKind::kCannotReadLog, name, reason, 0, 0}, name, false);
+  return FailureMessage({FailureKind::kCannotReadLog, name, reason, 0, 0, {}}, name, false);
 }
 
 // The result list of the last conversion, of which the page asks for the
@@ -185,7 +185,7 @@ val Convert(const val& log_bytes, const val& values, const std::string& log_name
     out.set("fileName", *name);
     out.set("file", ByteArray(disk.file));
     out.set("message", Cp1250AsUtf8(result.processed_message));
-    out.set("written", WrittenMessage(*name));
+    out.set("written", WrittenMessage(*name, result.notes));
     out.set("failure", val::null());
   } else {
     ConversionFailure& failure = *result.failure;

@@ -27,9 +27,14 @@ namespace pelikan {
 
 QString Desktop::ChooseExistingFile(QWidget* parent, const QString& caption, const QString& folder,
                                     const QString& filter) {
-  // The static dialog runs in ExistingFile mode and returns an empty text on
-  // a cancel, which is all the window relies on.
-  return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+  // Qt's own dialog rather than the desktop's, whose filters see the letter
+  // case: a log exported as LOG.ADI must show under "*.adi", as on Windows.
+  QFileDialog dialog(parent, caption, folder, filter);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
 }
 
 QString Desktop::DefaultTextApplication() {

@@ -218,9 +218,9 @@ void Form1::StartRun(const QString& dropped_log) {
   InputPath.clear();
   written_file_.clear();
   if (dropped_log.isEmpty()) {
-    // One entry that shows every file; "*" since "*.*" would hide names
-    // without a dot.
-    dialog_filter_ = QStringLiteral("*.* (*)");
+    // The logs of every kind read, in any letter case, and every file: "*"
+    // since "*.*" would hide names without a dot.
+    dialog_filter_ = QStringLiteral("Dnevniki (*.txt *.log *.adi *.adif *.cbr);;Vse datoteke (*)");
     ChooseInputFile();
   } else {
     InputPath = dropped_log;
@@ -302,7 +302,7 @@ Form1::RunOutcome Form1::RunConversion() {
       Label2->setText(FromCp1250(result.processed_message));
       written_file_ = QFile::decodeName(QByteArray::fromStdString(result.output_path.native()));
       // The status bar is the one place that can say where the file went.
-      panel1_->setText(Utf8(WrittenMessage(QDir::toNativeSeparators(written_file_).toStdString())));
+      panel1_->setText(Utf8(WrittenMessage(QDir::toNativeSeparators(written_file_).toStdString(), result.notes)));
       // The summary and the claimed score close the list.
       List1->scrollToBottom();
     }

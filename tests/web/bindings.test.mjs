@@ -49,7 +49,7 @@ test('odd values, file names and list files', () => {
 test('a conversion gives the golden file, a refused one its message', () => {
   const done = engine.convert(golden('worked_example', 'log.txt'), typed, 'log.txt');
   assert.deepEqual(Buffer.from(done.file), golden('worked_example', 'S59AAA.cbr'));
-  assert.equal(done.report, null);
+  assert.match(done.report.details[0], /^vrstica 2: zveza je zgodnejša od tiste pred njo/);
   const list = () => new TextDecoder().decode(engine.lines(0, 1e6));
   assert.equal(list(), golden('worked_example', 'list.txt').toString());
   assert.equal(new TextDecoder().decode(engine.lines(done.lines - 1, 5)), 'Skupaj  3   tock   x     2 mnozilcev  =  6  tock\n');
@@ -64,6 +64,17 @@ test('a conversion gives the golden file, a refused one its message', () => {
   assert.match(report.details[0], /^vrstica 2: videti je kot zveza/);
   // Beyond the notes kept, one line says how many more there are.
   const many = engine.convert(new TextEncoder().encode('80 CW 2007-03-04 0601 S57BBB 57\r\n'.repeat(2003)), typed, 'log.txt');
-  assert.deepEqual([report.details.length, many.report.details.length], [7, 2001]);
-  assert.equal(many.report.details[2000], '... in še 3 vrstic, ki niso prikazane.');
+  assert.deepEqual([report.details.length, many.report.details.length], [7, 2002]);
+  assert.equal(many.report.details[2001], '... in še 3 vrstic, ki niso prikazane.');
+});
+
+test('an ADIF and a Cabrillo export give the listing\'s file, and the status line says what was read', () => {
+  for (const [log, kind] of [['log.adi', 'ADIF'], ['log.cabrillo', 'Cabrillo']]) {
+    const done = engine.convert(golden('export_contest_logger', log), typed, log);
+    assert.deepEqual(Buffer.from(done.file), golden('export_contest_logger', 'S59AAA.cbr'), log);
+    assert.equal(done.report, null);
+    assert.match(done.written, new RegExp(`^Zapisano: S59AAA\\.cbr — Dnevnik je v obliki ${kind}\\. `));
+  }
+  const pdf = engine.convert(golden('binary_pdf', 'log.txt'), typed, 'entry.pdf');
+  assert.match(pdf.failure, /^Datoteka entry\.pdf je dokument PDF, ne dnevnik\./);
 });
