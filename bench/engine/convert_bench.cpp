@@ -15,20 +15,57 @@
 namespace pelikan {
 namespace {
 
-// A log as a logging program prints it: both modes, a distinct call per
-// contact, a few hundred multipliers.
-std::string GenerateLog(int contacts) {
-  std::string log =
-      "Band  Mode  Date        Time   Call      Snt  Rcv  Exch\r\n"
-      "-------------------------------------------------------\r\n";
+// Two digits of `value`.
+std::string TwoDigits(int value) { return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)}; }
+
+// A log as a logging program prints it, or exports it as Cabrillo or ADIF
+// (the fields a contest logger writes): both modes, a distinct call per
+// contact, a few hundred multipliers, a contact a minute. Every form gives
+// the same Cabrillo file.
+std::string GenerateLog(int contacts, LogFormat format = LogFormat::kListing) {
+  std::string log;
+  if (format == LogFormat::kListing) {
+    log =
+        "Band  Mode  Date        Time   Call      Snt  Rcv  Exch\r\n"
+        "-------------------------------------------------------\r\n";
+  } else if (format == LogFormat::kCabrillo) {
+    log = "START-OF-LOG: 3.0\r\nCALLSIGN: S59AAA\r\nCONTEST: KV-ZRS\r\nCREATED-BY: a logger\r\n";
+  } else {
+    log = "ADIF export of a logger\r\n<ADIF_VER:5>3.1.0\r\n<EOH>\r\n";
+  }
   for (int i = 0; i < contacts; ++i) {
     const bool cw = i % 3 != 0;
-    log += "QSO: 80\t";
-    log += cw ? "CW" : "SSB";
-    log += "\t2007-03-04\t0";
-    log += std::to_string(7 + i % 3) + ":" + std::to_string(10 + i % 50) + "\tS5" + std::to_string(i);
-    log += cw ? "\t599\t599\t" : "\t59\t59\t";
-    log += std::to_string(1950 + i % 300) + "\r\n";
+    const std::string day = TwoDigits(4 + i / 1440);
+    const std::string hours = TwoDigits(i % 1440 / 60);
+    const std::string minutes = TwoDigits(i % 60);
+    const std::string call = "S5" + std::to_string(i);
+    const std::string report = cw ? "599" : "59";
+    const std::string exchange = std::to_string(1950 + i % 300);
+    if (format == LogFormat::kListing) {
+      log += "QSO: 80\t" + std::string(cw ? "CW" : "SSB") + "\t2007-03-" + day + "\t" + hours + ":" + minutes + "\t" +
+             call + "\t" + report + "\t" + report + "\t" + exchange + "\r\n";
+    } else if (format == LogFormat::kCabrillo) {
+      log += "QSO:  3500 " + std::string(cw ? "CW" : "PH") + " 2007-03-" + day + " " + hours + minutes +
+             " S59AAA        " + report + " 1985   " + call + std::string(14 - call.size(), ' ') + report + " " +
+             exchange + "\r\n";
+    } else {
+      const auto field = [&log](std::string_view name, std::string_view value) {
+        log.append("<").append(name).append(":").append(std::to_string(value.size())).append(">").append(value);
+        log += ' ';
+      };
+      field("CALL", call);
+      field("QSO_DATE", "200703" + day);
+      field("TIME_ON", hours + minutes + "00");
+      field("BAND", "80M");
+      field("FREQ", "3.500");
+      field("MODE", cw ? "CW" : "SSB");
+      field("RST_SENT", report);
+      field("RST_RCVD", report);
+      field("STX_STRING", "1985");
+      field("SRX_STRING", exchange);
+      field("STATION_CALLSIGN", "S59AAA");
+      log += "<EOR>\r\n";
+    }
   }
   return log;
 }
@@ -65,11 +102,16 @@ BENCHMARK(BM_Conversion<false>)->Name("BM_CheckLog")->Arg(kMaxRecords)->Unit(ben
 }  // namespace
 }  // namespace pelikan
 
-// `convert_bench --write-log FILE` writes the log at the contact limit and
-// exits, so that bench/whole.sh times the whole program on the same log.
+// `convert_bench --write-log FILE [listing|cabrillo|adif]` writes the log at
+// the contact limit in that form and exits, so that bench/whole.sh and
+// bench/formats.sh time the whole program on the same log.
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--write-log") == 0) {
-    pelikan::testing::WriteFile(argv[2], pelikan::GenerateLog(pelikan::kMaxRecords));
+  if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--write-log") == 0) {
+    const std::string_view form = argc == 4 ? argv[3] : "listing";
+    const pelikan::LogFormat format = form == "adif"       ? pelikan::LogFormat::kAdif
+                                      : form == "cabrillo" ? pelikan::LogFormat::kCabrillo
+                                                           : pelikan::LogFormat::kListing;
+    pelikan::testing::WriteFile(argv[2], pelikan::GenerateLog(pelikan::kMaxRecords, format));
     std::error_code error;
     return std::filesystem::file_size(argv[2], error) > 0 && !error ? EXIT_SUCCESS : EXIT_FAILURE;
   }
