@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListView>
@@ -525,6 +526,27 @@ TEST(SystemDesktop, BoxesShowTheirTextAndTellTheAnswer) {
   answer("Popravi");
   EXPECT_FALSE(SystemDesktop().WarnBeforeGoingOn(nullptr, "Pelikan", "f", "g"));
   EXPECT_EQ(seen, QStringList({"a|", "b|c", "d|e", "f|g"}));
+}
+
+// The file dialog is Qt's own, and its log filter matches names in any letter case.
+TEST(SystemDesktop, FileDialogShowsLogsInAnyLetterCase) {
+  QTemporaryDir folder;
+  for (const char* name : {"a.ADI", "b.adi", "c.Cbr", "d.log", "e.pdf", "f"})
+    QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+  QStringList shown;
+  QTimer::singleShot(0, [&shown] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* view = dialog->findChild<QListView*>("listView");
+    const auto rows = [view] { return view->model()->rowCount(view->rootIndex()); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rows() > 0; }));
+    for (int row = 0; row < rows(); ++row) shown << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    dialog->reject();
+  });
+  EXPECT_EQ(
+      SystemDesktop().ChooseExistingFile(nullptr, "Odpri", folder.path(), "Dnevniki (*.adi *.cbr *.log);;Vse (*)"), "");
+  shown.sort();
+  EXPECT_EQ(shown, QStringList({"a.ADI", "b.adi", "c.Cbr", "d.log"}));
 }
 
 // Qt's file dialog in Slovenian, from the translations scripts/setup.sh installs.
