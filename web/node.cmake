@@ -10,7 +10,6 @@ option(PELIKAN_WEB_EXCEPTIONS "Catch exceptions in the WebAssembly build" ON)
 add_compile_options(-flto)
 add_link_options(-flto)
 option(PELIKAN_WEB_SIMD "Build for wasm SIMD, which the 16-byte scans reach through SSE2" ON)
-set(PELIKAN_ABSL_SOURCE "" CACHE PATH "Abseil's source, built along for WebAssembly")
 if(PELIKAN_WEB_EXCEPTIONS)
   add_compile_options(-fwasm-exceptions)
   add_link_options(-fwasm-exceptions)
@@ -27,10 +26,3 @@ set(PELIKAN_NODE_LINK_OPTIONS -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=node
     "--pre-js=${PROJECT_SOURCE_DIR}/web/node_pre.js"
     "--js-library=${PROJECT_SOURCE_DIR}/web/node_library.js")
 set(PELIKAN_NODE_LINK_DEPENDS ${PROJECT_SOURCE_DIR}/web/node_pre.js ${PROJECT_SOURCE_DIR}/web/node_library.js)
-if(PELIKAN_ABSL_SOURCE)
-  # Abseil's own warnings are its maintainers' to read, not ours.
-  get_directory_property(options COMPILE_OPTIONS)
-  add_compile_options(-w)
-  add_subdirectory(${PELIKAN_ABSL_SOURCE} absl EXCLUDE_FROM_ALL)
-  set_directory_properties(PROPERTIES COMPILE_OPTIONS "${options}")
-endif()
