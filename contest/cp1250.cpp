@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/cp1250.h"
+#include "contest/cp1250.h"
 
 #include <algorithm>
 #include <array>

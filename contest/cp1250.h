@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef PELIKAN_ENGINE_CP1250_H_
-#define PELIKAN_ENGINE_CP1250_H_
+#ifndef PELIKAN_CONTEST_CP1250_H_
+#define PELIKAN_CONTEST_CP1250_H_
 
 #include <cstddef>
 #include <optional>
@@ -64,4 +64,4 @@ std::size_t SkipAscii(std::string_view text, std::size_t i);
 
 }  // namespace pelikan
 
-#endif  // PELIKAN_ENGINE_CP1250_H_
+#endif  // PELIKAN_CONTEST_CP1250_H_

@@ -48,6 +48,17 @@ void LeaveField(const ContestField& field, ContestData& data) {
   if (ClubIsEmptiedOnLeaving(data.Club.size())) data.Club.clear();
 }
 
+std::bitset<kContestFields.size()> ApplyFocusMove(const ContestField& field, FocusMove move, ContestData& data) {
+  const ContestData before = data;
+  (move == FocusMove::kEnter ? EnterField : LeaveField)(field, data);
+  std::bitset<kContestFields.size()> shown;
+  for (std::size_t i = 0; i < kContestFields.size(); ++i) {
+    const ContestField& f = kContestFields[i];
+    shown[i] = data.*f.value != before.*f.value || (&f == &field && f.upper_cased && move == FocusMove::kLeave);
+  }
+  return shown;
+}
+
 std::string TextAfterLeaving(const ContestField& field, std::string_view text) {
   if (IsClub(field) && ClubIsEmptiedOnLeaving(text.size())) return {};
   return field.upper_cased ? ToUpperCp1250(text) : std::string(text);
@@ -57,6 +68,18 @@ bool RequiredTextsFilled(const ContestData& data) {
   return std::all_of(kContestFields.begin(), kContestFields.end(), [&data](const ContestField& field) {
     return field.list || !field.required || !(data.*field.value).empty();
   });
+}
+
+bool ReadyToMake(const ContestData& data) { return CategoryChosen(data.Category) && RequiredTextsFilled(data); }
+
+std::size_t CallsignBlanksAfterRun(std::string_view callsign, int contacts) {
+  return contacts > 0 && callsign.size() < kOwnCallWidth ? kOwnCallWidth - callsign.size() : 0;
+}
+
+DropRefusal RefuseDrop(bool ready, bool finished, int files) {
+  if (finished) return DropRefusal::kAfterRun;
+  if (!ready) return DropRefusal::kBeforeReady;
+  return files == 1 ? DropRefusal::kNone : DropRefusal::kNotOneFile;
 }
 
 }  // namespace pelikan

@@ -2,6 +2,7 @@
 #ifndef PELIKAN_CONTEST_EDITING_RULES_H_
 #define PELIKAN_CONTEST_EDITING_RULES_H_
 
+#include <bitset>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,16 @@ constexpr bool ClubIsEmptiedOnLeaving(std::size_t club_length) { return club_len
 void EnterField(const ContestField& field, ContestData& data);
 void LeaveField(const ContestField& field, ContestData& data);
 
+// A move of the focus into or out of a field.
+enum class FocusMove { kEnter, kLeave };
+
+// Runs EnterField or LeaveField for `field` on `data`, and tells which
+// fields the form must show anew, by their place in kContestFields, as the
+// file will hold them: those the rule changed, and the field left when it is
+// upper-cased, so that a character the code page lacks shows as the "?" the
+// file will hold. Every other field keeps its text as typed.
+std::bitset<kContestFields.size()> ApplyFocusMove(const ContestField& field, FocusMove move, ContestData& data);
+
 // The text `field` holds once the user has typed `text` into it and left
 // it: upper-cased where the field is, and for the club field empty when it
 // is exactly two characters long. This is how the headless converter and
@@ -46,6 +57,28 @@ std::string TextAfterLeaving(const ContestField& field, std::string_view text);
 // character (blanks count; nothing is trimmed).
 constexpr bool CategoryChosen(std::string_view category) { return !category.empty(); }
 bool RequiredTextsFilled(const ContestData& data);
+// Both halves: the make button is on.
+bool ReadyToMake(const ContestData& data);
+
+// The width the QSO lines pad the own call to with blanks, in the callsign
+// field itself.
+inline constexpr std::size_t kOwnCallWidth = 6;
+
+// The blanks the callsign field `callsign` gains from a run that converted
+// `contacts` contacts: once a contact is converted, the field shows the
+// callsign as its QSO lines pad it.
+std::size_t CallsignBlanksAfterRun(std::string_view callsign, int contacts);
+
+// Why a log dropped onto the form is not taken.
+enum class DropRefusal {
+  kNone,         // taken
+  kBeforeReady,  // the make button is not on yet
+  kAfterRun,     // the run is over and its file made
+  kNotOneFile,   // more than one file, or no file
+};
+// A drop of `files` files onto a form whose make button is on (`ready`), or
+// whose run is over (`finished`).
+DropRefusal RefuseDrop(bool ready, bool finished, int files);
 
 }  // namespace pelikan
 

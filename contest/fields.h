@@ -8,12 +8,15 @@
 #include <string_view>
 
 #include "contest/contest_data.h"
+#include "contest/words.h"
 
 namespace pelikan {
 
 // One of the thirteen contest data fields: what every front end shows of
-// it, and what it feeds. Captions and tips are UTF-8; start texts are
-// Windows-1250 (ASCII, as it happens).
+// it, and what it feeds. Captions and tips are UTF-8, Slovenian and English
+// (whose tips name the Cabrillo line the field fills); start texts are
+// Windows-1250 (ASCII, as it happens), the same in both languages, as they
+// are the entry's.
 struct ContestField {
   std::string ContestData::*value;
   bool list;        // an editable list (Combo1) rather than a text box (Text1)
@@ -30,33 +33,51 @@ struct ContestField {
   bool upper_cased;         // upper-cased when the field is left
   std::string_view option;  // the converter's option, without "--"
   std::string_view help;    // the converter's words for it
+  std::string_view english_caption;
+  std::string_view english_tip;
 };
 
 // The fields in tab order, which is also the order of their header lines.
+// clang-format off
 inline constexpr std::array<ContestField, 13> kContestFields = {{
-    {&ContestData::Callsign, false, 0, 0, "Znak *", "", "S5", "CALLSIGN: ", true, true, "callsign", "own call sign"},
+    {&ContestData::Callsign, false, 0, 0, "Znak *", "", "S5", "CALLSIGN: ", true, true, "callsign", "own call sign",
+     "Callsign *", "CALLSIGN: your station's call sign"},
     {&ContestData::ContestName, false, 1, 1, "Contest *", "", "KV prvenstvo ZRS", "CONTEST: ", false, true, "contest",
-     "contest"},
+     "contest", "Contest *", "CONTEST: the contest's name"},
     {&ContestData::LicenceYear, false, 2, 2, "Licence-year *", "", "", "LICENCE-YEAR: ", true, true, "licence-year",
-     "licence year, the sent exchange"},
+     "licence year, the sent exchange", "Licence year *", "LICENCE-YEAR: the year of your licence, the exchange you send"},
     {&ContestData::Category, true, 0, 3, "Kategorija *", "", "", "CATEGORY: ", true, false, "category",
-     "category, e.g. \"SINGLE-OP 80M LOW CW\""},
+     "category, e.g. \"SINGLE-OP 80M LOW CW\"", "Category *", "CATEGORY: your entry's category"},
     {&ContestData::CategoryOverlay, true, 1, 5, "Kategorija-overlay", "", "", "CATEGORY-OVERLAY: ", false, false,
-     "category-overlay", "category overlay"},
-    {&ContestData::Team, false, 3, 6, "Ekipa", "", "", "TEAM: ", false, true, "team", "team"},
+     "category-overlay", "category overlay", "Category overlay", "CATEGORY-OVERLAY: an overlay, if you enter one"},
+    {&ContestData::Team, false, 3, 6, "Ekipa", "", "", "TEAM: ", false, true, "team", "team", "Team",
+     "TEAM: your team's name"},
     {&ContestData::Club, false, 4, 7, "Klub", "Vpiši cel znak kluba, naveden v klubski prijavi", "", "CLUB: ", false,
-     true, "club", "club call sign"},
-    {&ContestData::Operators, false, 5, 8, "Operatorji", "Več opratorjev loči z vejico brez presledkov", "",
-     "OPERATORS: ", false, true, "operators", "operators, separated by commas"},
-    {&ContestData::EntrantName, false, 6, 9, "Ime *", "", "", "NAME: ", true, false, "name", "name"},
+     true, "club", "club call sign", "Club", "CLUB: the club's full call sign, as the club's entry names it"},
+    {&ContestData::Operators, false, 5, 8, "Operatorji", "Več operatorjev loči z vejico brez presledkov", "",
+     "OPERATORS: ", false, true, "operators", "operators, separated by commas", "Operators",
+     "OPERATORS: several operators separated by commas, without blanks"},
+    {&ContestData::EntrantName, false, 6, 9, "Ime *", "", "", "NAME: ", true, false, "name", "name", "Name *",
+     "NAME: your name"},
     {&ContestData::Street, false, 7, 10, "Ulica in št. *", "ločeno s presledkom", "", "ADDRESS: ", true, false,
-     "street", "street and number"},
+     "street", "street and number", "Street and number *", "ADDRESS (the first line): street and number, a blank between"},
     {&ContestData::PostalCodeAndPlace, false, 8, 11, "Poštna št. in kraj *", "ločeno s presledkom", "",
-     "ADDRESS: ", true, false, "postal-code-and-place", "postal code and place"},
+     "ADDRESS: ", true, false, "postal-code-and-place", "postal code and place", "Postal code and place *",
+     "ADDRESS (the second line): postal code and place, a blank between"},
     {&ContestData::AddressExtra, false, 9, 12, "Address", "", "", "ADDRESS: ", false, false, "address-extra",
-     "a further address line"},
-    {&ContestData::Soapbox, false, 10, 13, "Soapbox", "", "", "SOAPBOX: ", false, false, "soapbox", "soapbox"},
+     "a further address line", "Address", "ADDRESS (the third line): a further address line, such as the country"},
+    {&ContestData::Soapbox, false, 10, 13, "Soapbox", "", "", "SOAPBOX: ", false, false, "soapbox", "soapbox",
+     "Soapbox", "SOAPBOX: a remark for the committee"},
 }};
+// clang-format on
+
+// A field's caption and tip in `language`.
+constexpr std::string_view CaptionOf(const ContestField& field, Language language) {
+  return language == Language::kEnglish ? field.english_caption : field.caption;
+}
+constexpr std::string_view TipOf(const ContestField& field, Language language) {
+  return language == Language::kEnglish ? field.english_tip : field.tip;
+}
 
 // Every field but the list ones has a text box.
 inline constexpr int kText1Count = static_cast<int>(

@@ -26,13 +26,16 @@ std::vector<FieldWarning> CheckFieldValues(const ContestData& data, int this_yea
   if (!data.LicenceYear.empty() && !IsYear(data.LicenceYear, this_year + 1)) {
     warnings.push_back({&FieldOf(&ContestData::LicenceYear),
                         "Leto licence naj bo štirimestna letnica od 1900 do prihodnjega leta.",
+                        "The licence year should be a four-digit year from 1900 to next year.",
                         "--licence-year is not a four-digit year from 1900 to next year"});
   }
   if (data.ContestName.empty()) {
-    warnings.push_back({&FieldOf(&ContestData::ContestName), "Ime tekmovanja je prazno.", "--contest is empty"});
+    warnings.push_back({&FieldOf(&ContestData::ContestName), "Ime tekmovanja je prazno.",
+                        "The contest's name is empty.", "--contest is empty"});
   }
   if (data.Operators.find(", ") != std::string::npos) {
     warnings.push_back({&FieldOf(&ContestData::Operators), "Med operatorji naj za vejico ne bo presledka.",
+                        "There should be no blank after a comma between the operators.",
                         "--operators has a blank after a comma"});
   }
   return warnings;

@@ -15,7 +15,8 @@ namespace pelikan {
 struct FieldWarning {
   const ContestField* field;
   std::string slovenian;  // UTF-8, for the window and the browser
-  std::string english;    // for the converter, which names the option
+  std::string english;    // the same in English
+  std::string converter;  // the converter's words, which name its option
 };
 
 // The odd values of `data`, in field order: a licence year that is not a

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <utility>
 
-#include "engine/cp1250.h"
+#include "contest/cp1250.h"
 #include "engine/log_format.h"
 #include "engine/log_text.h"
 

@@ -49,15 +49,14 @@ std::string_view Decimal(std::uint32_t value, std::array<char, size>& room) {
 
 }  // namespace
 
-Conversion::Conversion(const ContestData& data, std::size_t log_size, const std::filesystem::path& cabrillo_path)
+Conversion::Conversion(const ContestData& data, std::size_t log_size)
     : data_(data),
+      header_(ComposeHeader(data)),
+      // The header and a claimed score of up to 20 digits.
+      head_room_(header_.text.size() + 20),
       own_call_(ToUpperCp1250(TrimBlanks(data.Callsign))),
       licence_year_(ToUpperCp1250(TrimBlanks(data.LicenceYear))) {
-  CabrilloHeader header = ComposeHeader(data_);
-  OutputText = std::move(header.text);
-  score_offset_ = header.score_offset;
-  for (const std::string& line : header.list_lines) result_.result_list.push_back(line);
-  result_.output_path = cabrillo_path;
+  for (const std::string& line : header_.list_lines) result_.result_list.push_back(line);
   // A QSO line, and a listing line, runs up to twice as long as a tersely
   // written log line. Text room that is reserved but never written costs no
   // memory (its pages are never touched), while growing copies everything
@@ -65,12 +64,13 @@ Conversion::Conversion(const ContestData& data, std::size_t log_size, const std:
   // The count of lines grows from a low guess: a log of short lines must not
   // keep a too large index and its grown copy at once.
   log_size = std::min(log_size, kMaxLogBytes);
-  OutputText.reserve(OutputText.size() + 2 * log_size);
+  OutputText.reserve(head_room_ + 2 * log_size + 16);
+  OutputText.assign(head_room_, ' ');
   result_.result_list.Reserve(log_size / 40, 2 * log_size);
 }
 
 ConversionResult Conversion::Run(std::string_view log, LogFormat format, bool utf8,
-                                 const std::filesystem::path& log_path, FileSystem& file_system, bool write_file) {
+                                 const std::filesystem::path& log_path) {
   if (format == LogFormat::kListing) {
     ForEachLine(log, [this](std::string_view line) { HandleLine(line); });
   } else {
@@ -84,7 +84,7 @@ ConversionResult Conversion::Run(std::string_view log, LogFormat format, bool ut
     }
   }
   if (!running_) return Fail({stop_, log_path, {}, stop_ == FailureKind::kLineTooLong ? line_number_ : 0, 0, {}});
-  return WriteOut(file_system, write_file);
+  return Finish();
 }
 
 void Conversion::HandleLine(std::string_view line) {
@@ -133,10 +133,13 @@ void Conversion::HandleSoapbox(std::string_view line) {
   if (!SoapboxSeen) {
     SoapboxSeen = true;
     // When the form's soapbox is empty, the header ends with the line
-    // "SOAPBOX: " alone, and the log's lines take its place. Only that whole
-    // line goes: a soapbox text that itself ends in "SOAPBOX: " stays.
+    // "SOAPBOX: " alone, and the log's lines take its place, when they come
+    // before the contacts. Only that whole line goes: a soapbox text that
+    // itself ends in "SOAPBOX: " stays.
     constexpr std::string_view kEmptyEntry = "\r\nSOAPBOX: \r\n";
-    if (OutputText.ends_with(kEmptyEntry)) OutputText.resize(OutputText.size() + 2 - kEmptyEntry.size());
+    if (OutputText.size() == head_room_ && header_.text.ends_with(kEmptyEntry)) {
+      header_.text.resize(header_.text.size() + 2 - kEmptyEntry.size());
+    }
   }
   result_.result_list.push_back(line);
   OutputText.append(line).append(kCrLf);
@@ -256,7 +259,7 @@ void Conversion::ConvertRecord(const LogRecord& r) {
 
 void Conversion::AddContact(const ContactPieces& pieces, std::string_view call_as_written) {
   std::string& own_call = data_.Callsign;
-  if (own_call.size() < call_room_.size()) own_call.append(call_room_.size() - own_call.size(), ' ');
+  if (own_call.size() < kOwnCallWidth) own_call.append(kOwnCallWidth - own_call.size(), ' ');
   ContactPieces contact = pieces;
   contact.own_call = own_call;
   if (const unsigned faults = FaultyQsoPieces({contact.band, contact.mode, contact.date, contact.time,
@@ -311,7 +314,6 @@ LogNote* Conversion::Note(NoteKind kind, unsigned faulty_pieces, int count) {
 }
 
 ConversionResult Conversion::Fail(ConversionFailure failure) {
-  result_.padded_callsign = data_.Callsign;
   result_.record_count = RecordCount;
   result_.notes = notes_.Take();
   result_.notes_not_kept = notes_.not_kept();
@@ -319,12 +321,11 @@ ConversionResult Conversion::Fail(ConversionFailure failure) {
   return std::move(result_);
 }
 
-ConversionResult Conversion::WriteOut(FileSystem& file_system, bool write_file) {
+ConversionResult Conversion::Finish() {
   ConversionResult& r = result_;
   const Totals totals = {RecordCount, static_cast<int>(registers_.CwCalls.size()),
                          static_cast<int>(registers_.PhCalls.size()), static_cast<int>(registers_.CwMultipliers.size()),
                          static_cast<int>(registers_.PhMultipliers.size())};
-  r.padded_callsign = data_.Callsign;
   r.record_count = RecordCount;
   r.cw_contacts = totals.cw_contacts;
   r.ph_contacts = totals.ph_contacts;
@@ -339,19 +340,16 @@ ConversionResult Conversion::WriteOut(FileSystem& file_system, bool write_file) 
   r.notes = notes_.Take();
   r.notes_not_kept = notes_.not_kept();
 
-  if (write_file) {
-    const std::string score = std::to_string(r.claimed_score);
-    const std::string_view text = OutputText;
-    const std::array<std::string_view, 5> pieces = {text.substr(0, score_offset_), score, text.substr(score_offset_),
-                                                    "END-OF-LOG:", kCrLf};
-    const AtomicWrite written = WriteFileAtomically(file_system, r.output_path, pieces);
-    if (written.error != 0) {
-      r.failure = ConversionFailure{
-          FailureKind::kCannotWriteFile, r.output_path, SystemWords(written.error), 0, written.error, {}};
-      return std::move(r);
-    }
-    r.folder_sync_error = written.folder_sync_error;
-  }
+  // The header with the score goes in the room before the contacts.
+  const std::string score = std::to_string(r.claimed_score);
+  const std::string_view text = header_.text;
+  const std::size_t start = head_room_ - text.size() - score.size();
+  OutputText.replace(
+      start, text.size() + score.size(),
+      std::string(text.substr(0, header_.score_offset)).append(score).append(text.substr(header_.score_offset)));
+  OutputText.append("END-OF-LOG:").append(kCrLf);
+  r.cabrillo_text = std::move(OutputText);
+  r.cabrillo_start = start;
   r.processed_message = ProcessedMessage(RecordCount);
   return std::move(r);
 }

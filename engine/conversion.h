@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "contest/contest_data.h"
+#include "contest/header.h"
 #include "engine/contact_line.h"
 #include "engine/convert_log.h"
 #include "engine/log_format.h"
@@ -21,7 +22,7 @@
 namespace pelikan {
 
 // One run of the converter over a log in memory: the state that lives from
-// the first line of the log to the written file. A listing is read line by
+// the first line of the log to the finished Cabrillo file. A listing is read line by
 // line: column header and rule lines ("Band", "----") are skipped, soapbox
 // lines copied, every other line split into fields; the first line with a
 // report field fixes the column layout, and each line of at least 8 fields
@@ -30,16 +31,16 @@ namespace pelikan {
 // goes the same way: its two lines, the registers, the checks.
 class Conversion {
  public:
-  // `log_size` lets the output grow without copying.
-  Conversion(const ContestData& data, std::size_t log_size, const std::filesystem::path& cabrillo_path);
+  // `log_size`, about the size the file will take, lets it grow without
+  // copying.
+  Conversion(const ContestData& data, std::size_t log_size);
 
   // Converts the whole log of the kind `format` (not kAuto): the summary and
-  // the file, or the stop at a limit; without `write_file` everything but
-  // the file itself. `utf8`: an ADIF log's values are UTF-8 (a listing or
-  // Cabrillo log comes already in Windows-1250). The registers keep pieces
-  // of `log`, which must outlive the run.
-  ConversionResult Run(std::string_view log, LogFormat format, bool utf8, const std::filesystem::path& log_path,
-                       FileSystem& file_system, bool write_file);
+  // the file, or the stop at a limit. `utf8`: an ADIF log's values are UTF-8
+  // (a listing or Cabrillo log comes already in Windows-1250). The registers
+  // keep pieces of `log`, which must outlive the run. `log_path` names the
+  // log in a failure.
+  ConversionResult Run(std::string_view log, LogFormat format, bool utf8, const std::filesystem::path& log_path);
   // Ends the run with `failure`, keeping what the result list holds.
   ConversionResult Fail(ConversionFailure failure);
   // Notes a note on the whole log, or on the line being handled.
@@ -61,15 +62,19 @@ class Conversion {
   bool Counted();
   void RegisterQso(std::string_view mode, std::string_view call_as_written, std::string_view padded_call,
                    std::string_view exchange);
-  ConversionResult WriteOut(FileSystem& file_system, bool write_file);
+  // The summary, the score in the header and the finished file.
+  ConversionResult Finish();
 
   ContestData data_;
   ConversionResult result_;
   NoteList notes_;
   bool running_ = true;
   FailureKind stop_ = FailureKind::kTooManyContacts;  // why the run stopped
+  // The header, put in front of the contacts once the score is known, and
+  // the file's text: room for the header, then the soapbox and QSO lines.
+  CabrilloHeader header_;
+  std::size_t head_room_ = 0;
   std::string OutputText;
-  std::size_t score_offset_ = 0;
 
   // The fields of the line being handled: views into it, or into literals
   // and the rooms below for a field the conversion changes.

@@ -47,18 +47,17 @@ struct ConversionFailure {
   std::string_view document;   // for kNotALog: its kind, as BinaryDocumentKind names it
 };
 
-// What a front end shows after a conversion. All texts are Windows-1250.
+// What a front end shows after a conversion, and the Cabrillo file it writes
+// or hands over. All texts are Windows-1250.
 struct ConversionResult {
   // The result list: header echo, listing and duplicate lines, summary. A
   // failed run keeps what had been added when it stopped.
   ResultList result_list;
   // The processed-records message; empty when the run failed.
   std::string processed_message;
-  // The callsign field as the conversion left it: padded with blanks to six
-  // characters once a contact has been converted.
-  std::string padded_callsign;
-  // The Cabrillo file, written or meant to be written.
-  std::filesystem::path output_path;
+  // The Cabrillo file, whole: the header with the claimed score, the soapbox
+  // and QSO lines, END-OF-LOG:. Empty when the run failed.
+  std::string_view Cabrillo() const { return std::string_view(cabrillo_text).substr(cabrillo_start); }
 
   int record_count = 0;
   int duplicates = 0;
@@ -82,38 +81,38 @@ struct ConversionResult {
 
   std::optional<ConversionFailure> failure;
   bool ok() const { return !failure.has_value(); }
+
+  // Where Cabrillo() keeps the file: from `cabrillo_start` on. The header,
+  // whose score is known only at the end of the run, is put in the room
+  // before the contacts then, so that they are never moved.
+  std::string cabrillo_text;
+  std::size_t cabrillo_start = 0;
 };
 
-// The file name of the Cabrillo file for a callsign as the user typed it, in
-// the file system's encoding (UTF-8): the callsign without leading and
-// trailing blanks, every "/", "\" and control character replaced by "_",
-// then ".cbr". S57X/P gives S57X_P.cbr; no callsign leads out of its folder.
-// Nothing for a callsign that leaves no name or only dots.
-std::optional<std::string> CabrilloFileName(std::string_view callsign);
-
-// Converts the log at `log_path` with `data` as it stands, and writes the
-// Cabrillo file `cabrillo_path` atomically: on any failure no file is
-// written and an existing one stays as it was. The log must be a regular
-// file of at most kMaxLogBytes, and not the Cabrillo file itself. Its kind
-// is `format`, or recognised from its content (DetectLogFormat); a known
-// binary document is refused. Never throws, not even when memory runs out;
-// the result says what happened. A log saved as UTF-8 is converted to
+// Converts `log`, held in memory, with `data` as it stands: the result list,
+// the Cabrillo file, the counts and the notes, or why the run failed (a log
+// over kMaxLogBytes, a known binary document, a line too long, more than
+// kMaxRecords contacts). The log's kind is `format`, or recognised from its
+// content (DetectLogFormat). A log saved as UTF-8 is converted to
 // Windows-1250 (Utf8LogAsCp1250; an ADIF log value by value), with a note
-// saying so.
-ConversionResult ConvertLog(const std::filesystem::path& log_path, const ContestData& data,
-                            const std::filesystem::path& cabrillo_path, FileSystem& file_system = SystemFileSystem(),
-                            LogFormat format = LogFormat::kAuto);
+// saying so. Writes nothing. Never throws, not even when memory runs out.
+ConversionResult ConvertLog(std::string_view log, const ContestData& data, LogFormat format = LogFormat::kAuto);
 
-// The same for a log that is already in memory.
-ConversionResult ConvertLogText(std::string_view log, const ContestData& data,
-                                const std::filesystem::path& cabrillo_path,
-                                FileSystem& file_system = SystemFileSystem(), LogFormat format = LogFormat::kAuto);
+// Reads the log at `log_path`, which must be a regular file of at most
+// kMaxLogBytes, and converts it as ConvertLog does; a log that cannot be
+// read is the run's failure.
+ConversionResult ConvertLogFile(const std::filesystem::path& log_path, const ContestData& data,
+                                LogFormat format = LogFormat::kAuto, FileSystem& file_system = SystemFileSystem());
 
-// The same run as ConvertLog, with the same result and notes, but no file is
-// written: a log can be checked before the contest data are final.
-// `output_path` stays empty.
-ConversionResult CheckLog(const std::filesystem::path& log_path, const ContestData& data,
-                          FileSystem& file_system = SystemFileSystem(), LogFormat format = LogFormat::kAuto);
+// Writes the Cabrillo file of a run that succeeded to `target` atomically
+// (WriteFileAtomically), unless `target` is the log at `log_path` itself,
+// which is never written over. On any failure `result` gets it
+// (kLogIsOutput, kCannotWriteFile) and loses its processed-records message;
+// no file is written and an existing one stays as it was. A folder that
+// could not be synced once the file was in place is noted in
+// `folder_sync_error`. Does nothing for a run that failed.
+void WriteCabrilloFile(ConversionResult& result, const std::filesystem::path& log_path,
+                       const std::filesystem::path& target, FileSystem& file_system = SystemFileSystem());
 
 }  // namespace pelikan
 

@@ -65,36 +65,6 @@ class FileSystem {
 // The real disk.
 FileSystem& SystemFileSystem();
 
-// A disk of the memory: the file a conversion writes is kept in `file`,
-// whole once written. It holds no earlier file and no other writer, so the
-// atomic write's other steps have nothing to do. For the browser page,
-// which hands the file over as a download, and the benchmarks.
-class MemoryFileSystem : public FileSystem {
- public:
-  int PathStatus(const std::filesystem::path&, struct stat&) override { return errno = ENOENT, -1; }
-  int ListFolder(const std::filesystem::path&, std::vector<std::string>&) override { return 0; }
-  int CreateUnnamed(const std::filesystem::path&) override { return kFile; }
-  int Link(int, const std::filesystem::path&) override { return 0; }
-  int OpenLocked(const std::filesystem::path&) override { return kLock; }
-  ssize_t Write(int, const char* data, std::size_t size) override {
-    file.append(data, size);
-    return static_cast<ssize_t>(size);
-  }
-  int SetMode(int, mode_t) override { return 0; }
-  int Sync(int) override { return 0; }
-  int Close(int) override { return 0; }
-  int Rename(const std::filesystem::path&, const std::filesystem::path&) override { return 0; }
-  int Remove(const std::filesystem::path&) override { return 0; }
-  int SyncFolder(const std::filesystem::path&) override { return 0; }
-
-  std::string file;
-
- private:
-  // Descriptors nothing else uses: the real calls never see them.
-  static constexpr int kFile = 1 << 20;
-  static constexpr int kLock = kFile + 1;
-};
-
 // What became of an atomic write.
 struct AtomicWrite {
   // Why the file was not written, as an errno value; 0 when it was.

@@ -4,7 +4,7 @@
 #include <bit>
 #include <chrono>
 
-#include "engine/cp1250.h"
+#include "contest/cp1250.h"
 
 // SSE2 where the machine has it. PELIKAN_PORTABLE (the sanitized suite)
 // takes the plain path, which machines without SSE2 run, so that both are

@@ -4,129 +4,39 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <iterator>
+#include <initializer_list>
 #include <tuple>
 #include <utility>
 
-#include "engine/cp1250.h"
+#include "contest/cp1250.h"
 
 namespace pelikan {
 namespace {
 
 std::string Number(std::int64_t value) { return std::to_string(value); }
 
-// A count with its thousands grouped: "1,234" in English, "1.234" in
-// Slovenian.
-std::string Grouped(int count, Language language) {
-  std::string digits = std::to_string(count);
-  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
-    digits.insert(static_cast<std::size_t>(at), 1, language == Language::kEnglish ? ',' : '.');
-  }
-  return digits;
-}
-
-// The pieces of a QSO line named in `faulty`, as "datum, čas" or as "date,
-// time and exchange".
-std::string PieceNames(unsigned faulty, Language language) {
-  static constexpr std::tuple<unsigned, std::string_view, std::string_view> kPieces[] = {
-      {kQsoFrequency, "frekvenca", "frequency"},
-      {kQsoMode, "način dela", "mode"},
-      {kQsoDate, "datum", "date"},
-      {kQsoTime, "čas", "time"},
-      {kQsoWorkedCall, "klicni znak", "worked call"},
-      {kQsoReceivedReport, "prejeti raport", "received report"},
-      {kQsoExchange, "prejeta izmenjava", "exchange"},
-  };
-  std::vector<std::string_view> names;
-  for (const auto& [piece, slovenian, english] : kPieces) {
-    if (faulty & piece) names.push_back(language == Language::kEnglish ? english : slovenian);
-  }
+// `pattern` in the language asked for, its %1 to %9 replaced by `values`.
+std::string Format(Language language, std::string_view slovenian, std::string_view english,
+                   std::initializer_list<std::string_view> values = {}) {
+  const std::string_view pattern = language == Language::kEnglish ? english : slovenian;
   std::string text;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) text += language == Language::kEnglish && i + 1 == names.size() ? " and " : ", ";
-    text += names[i];
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const auto n = static_cast<std::size_t>(i + 1 < pattern.size() ? pattern[i + 1] - '1' : -1);
+    if (pattern[i] == '%' && n < values.size()) {
+      text += values.begin()[n];
+      ++i;
+    } else {
+      text += pattern[i];
+    }
   }
   return text;
 }
 
-// What each kind of note says, with %1 for its count, %2 for its value and
-// %3 for the pieces it names; the English of a count of one where it
-// differs. Slovenian counts stand after a colon, where no word agrees with
-// them.
-struct NoteWords {
-  NoteKind kind;
-  std::string_view slovenian;
-  std::string_view english;
-  std::string_view english_one = {};
-};
-constexpr NoteWords kNoteWords[] = {
-    {NoteKind::kContactBeforeColumns, "videti je kot zveza, a ni pretvorjena: pred njo ni bilo polja 599 ali 59",
-     "looks like a contact but was not converted: no 599 or 59 field came before it"},
-    {NoteKind::kContactTooShort, "videti je kot zveza, a ni pretvorjena: ima manj kot 8 polj",
-     "looks like a contact but was not converted: fewer than 8 fields"},
-    {NoteKind::kFaultyQsoLine, "vrstica QSO bo zavrnjena, napačno: %3", "the QSO line has a faulty %3"},
-    {NoteKind::kRecordIncomplete, "zapis ni pretvorjen, manjka: %3", "the record was not converted: it has no %3"},
-    {NoteKind::kItemCount, "vrstica QSO s toliko deli ni pretvorjena: %1; berejo se vrstice z 8, 10 ali 11 deli",
-     "a QSO line of %1 items was not converted: lines of 8, 10 or 11 items are read"},
-    {NoteKind::kNotACall, "vrstica QSO ni pretvorjena: klicni znak nasprotne postaje ni videti kot klicni znak",
-     "the QSO line was not converted: its worked call does not look like a callsign"},
-    {NoteKind::kMalformedTag, "oznaka ni oblike <IME:DOLŽINA> in je preskočena",
-     "a tag that is not <NAME:LENGTH> was skipped"},
-    {NoteKind::kLengthRunsOver, "dolžina polja sega v naslednjo oznako ali čez konec datoteke; vrednost je odrezana",
-     "the field's length runs into the next tag or past the end; its value was cut there"},
-    {NoteKind::kReportNotForMode,
-     "prejeti raport ne ustreza načinu dela (trimestni pri fonij, dvomestni pri CW); robot ga zavrne",
-     "the received report does not fit the mode (three digits on phone, two on CW); checkers reject it"},
-    {NoteKind::kOutOfOrder, "zveza je zgodnejša od tiste pred njo; robot zavrne dnevnik, ki ni urejen po času",
-     "the contact is earlier than the one before it; checkers reject a log out of time order"},
-    {NoteKind::kOwnCallDiffers, "lastni znak %2 v dnevniku ni znak iz obrazca (zapisov: %1)",
-     "the own call %2 in the log differs from the callsign given (%1 records)",
-     "the own call %2 in the log differs from the callsign given (%1 record)"},
-    {NoteKind::kSentExchangeDiffers, "poslana izmenjava %2 v dnevniku ni leto licence iz obrazca (zvez: %1)",
-     "the sent exchange %2 in the log differs from the licence year (%1 contacts)",
-     "the sent exchange %2 in the log differs from the licence year (%1 contact)"},
-    {NoteKind::kOwnCallWorked,
-     "klicni znak nasprotne postaje je lastni znak (zvez: %1); je to datoteka Cabrillo brez glave?",
-     "the worked call is the own call (%1 contacts): is this a Cabrillo file without its header?",
-     "the worked call is the own call (%1 contact): is this a Cabrillo file without its header?"},
-    {NoteKind::kNoContact, "v dnevniku ni nobene zveze: je to res dnevnik tekmovanja?",
-     "no contact found: is this the contest's log?"},
-    {NoteKind::kReadAsUtf8, "dnevnik je bil shranjen kot UTF-8 in je bil pretvorjen v Windows-1250",
-     "the log is UTF-8; converted to Windows-1250 before reading"},
-    {NoteKind::kReadAsAdif, "dnevnik je v obliki ADIF", "the log is ADIF"},
-    {NoteKind::kReadAsCabrillo, "dnevnik je v obliki Cabrillo", "the log is Cabrillo"},
-    {NoteKind::kOtherBandOrMode, "izpuščeni zapisi na drugih pasovih ali v drugih načinih dela: %1",
-     "%1 records on other bands or in other modes were left out",
-     "%1 record on another band or in another mode was left out"},
-    {NoteKind::kUsualReportTaken, "zapisi brez prejetega raporta, ki so dobili običajnega (599 ali 59): %1",
-     "%1 records had no received report; the mode's usual one (599 or 59) was written",
-     "%1 record had no received report; the mode's usual one (599 or 59) was written"},
-    {NoteKind::kUnclaimedLeftOut, "izpuščene vrstice X-QSO (zveze, ki ne štejejo): %1",
-     "%1 X-QSO lines (contacts not claimed) were left out", "%1 X-QSO line (a contact not claimed) was left out"},
-    {NoteKind::kPutInTimeOrder, "zveze so urejene po času", "the contacts were put in time order"},
-};
-
-std::string Capitalised(std::string text) {
-  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
-  return text;
+std::string_view In(Language language, std::string_view slovenian, std::string_view english) {
+  return language == Language::kEnglish ? english : slovenian;
 }
 
 }  // namespace
-
-std::string_view DocumentName(std::string_view document, Language language) {
-  static constexpr std::tuple<std::string_view, std::string_view, std::string_view> kNames[] = {
-      {"PDF", "dokument PDF", "a PDF document"},
-      {"PNG", "slika PNG", "a PNG image"},
-      {"JPEG", "slika JPEG", "a JPEG image"},
-      {"GIF", "slika GIF", "a GIF image"},
-      {"ZIP", "arhiv ZIP ali dokument Office (DOCX, XLSX)", "a ZIP archive or an Office document (DOCX, XLSX)"},
-      {"OLE", "dokument Office (DOC, XLS)", "an Office document (DOC, XLS)"},
-  };
-  for (const auto& [kind, slovenian, english] : kNames) {
-    if (kind == document) return language == Language::kEnglish ? english : slovenian;
-  }
-  return document;
-}
 
 std::string SystemWords(int error) {
   static constexpr std::pair<int, std::string_view> kWords[] = {
@@ -142,7 +52,7 @@ std::string SystemWords(int error) {
   return std::strerror(error);
 }
 
-std::string ReasonInSlovenian(int error, std::string_view system_words) {
+std::string ReasonIn(Language language, int error, std::string_view system_words) {
   static constexpr std::pair<int, std::string_view> kReasons[] = {
       {ENOENT, "datoteka ali mapa ne obstaja"},
       {EACCES, "dostop ni dovoljen"},
@@ -153,6 +63,8 @@ std::string ReasonInSlovenian(int error, std::string_view system_words) {
       {ENAMETOOLONG, "ime datoteke je predolgo"},
       {EISDIR, "to je mapa, ne datoteka"},
   };
+  if (language == Language::kEnglish)
+    return std::string(error != 0 && system_words.empty() ? SystemWords(error) : system_words);
   for (const auto& [reason, words] : kReasons) {
     // Some callers have only the system's words, no number.
     if (error != 0 ? error == reason : system_words == SystemWords(reason)) return std::string(words);
@@ -171,88 +83,142 @@ std::string ShownPath(std::string_view path) {
   return shown;
 }
 
-std::string FailureMessage(const ConversionFailure& failure, std::string_view log_shown, bool earlier_file_kept) {
+std::string_view DocumentName(std::string_view document, Language language) {
+  static constexpr std::tuple<std::string_view, std::string_view, std::string_view> kNames[] = {
+      {"PDF", "dokument PDF", "a PDF document"},
+      {"PNG", "slika PNG", "a PNG image"},
+      {"JPEG", "slika JPEG", "a JPEG image"},
+      {"GIF", "slika GIF", "a GIF image"},
+      {"ZIP", "arhiv ZIP ali dokument Office (DOCX, XLSX)", "a ZIP archive or an Office document (DOCX, XLSX)"},
+      {"OLE", "dokument Office (DOC, XLS)", "an Office document (DOC, XLS)"},
+  };
+  for (const auto& [kind, slovenian, english] : kNames) {
+    if (kind == document) return In(language, slovenian, english);
+  }
+  return document;
+}
+
+std::string FailureMessage(const ConversionFailure& failure, std::string_view log_shown, bool earlier_file_kept,
+                           Language language) {
   const std::string path = ShownPath(failure.path.string());
-  const std::string reason = ReasonInSlovenian(failure.error, failure.reason);
-  const std::string not_written = "\n\nDatoteka CBR ni bila zapisana.";
+  const std::string reason = ReasonIn(language, failure.error, failure.reason);
+  const std::string_view not_written =
+      In(language, "\n\nDatoteka CBR ni bila zapisana.", "\n\nNo CBR file was written.");
+  const auto say = [&](std::string_view slovenian, std::string_view english,
+                       std::initializer_list<std::string_view> values) {
+    return Format(language, slovenian, english, values) + std::string(not_written);
+  };
   switch (failure.kind) {
-    case FailureKind::kCannotReadLog: return "Dnevnika " + path + " ni mogoče prebrati:\n" + reason + "." + not_written;
+    case FailureKind::kCannotReadLog:
+      return say("Dnevnika %1 ni mogoče prebrati:\n%2.", "The log %1 cannot be read:\n%2.", {path, reason});
     case FailureKind::kCannotWriteFile:
-      return "Datoteke " + path + " ni mogoče zapisati:\n" + reason + "." + not_written +
-             (earlier_file_kept ? " Obstoječa datoteka je ostala nespremenjena." : "");
+      return say("Datoteke %1 ni mogoče zapisati:\n%2.", "The file %1 cannot be written:\n%2.", {path, reason}) +
+             std::string(earlier_file_kept ? In(language, " Obstoječa datoteka je ostala nespremenjena.",
+                                                " The existing file was left as it was.")
+                                           : "");
     case FailureKind::kTooManyContacts:
-      return "Dnevnik " + std::string(log_shown) + " ima več kot " + Number(kMaxRecords) + " zvez." + not_written;
-    case FailureKind::kLogNotAFile: return path + " ni navadna datoteka." + not_written;
+      return say("Dnevnik %1 ima več kot %2 zvez.", "The log %1 holds more than %2 contacts.",
+                 {log_shown, Number(kMaxRecords)});
+    case FailureKind::kLogNotAFile: return say("%1 ni navadna datoteka.", "%1 is not a regular file.", {path});
     case FailureKind::kLogTooLarge:
-      return "Dnevnik " + path + " je večji od " + Number(kMaxLogBytes >> 20) + " MiB." + not_written;
+      return say("Dnevnik %1 je večji od %2 MiB.", "The log %1 is larger than %2 MiB.",
+                 {path, Number(kMaxLogBytes >> 20)});
     case FailureKind::kLineTooLong:
-      return "Vrstica " + Number(failure.line) + " dnevnika " + path + " je daljša od " + Number(kMaxLineBytes) +
-             " znakov." + not_written;
-    case FailureKind::kOutOfMemory: return "Za pretvorbo dnevnika " + path + " ni dovolj pomnilnika." + not_written;
+      return say("Vrstica %1 dnevnika %2 je daljša od %3 znakov.",
+                 "Line %1 of the log %2 is longer than %3 characters.",
+                 {Number(failure.line), path, Number(kMaxLineBytes)});
+    case FailureKind::kOutOfMemory:
+      return say("Za pretvorbo dnevnika %1 ni dovolj pomnilnika.", "There is not enough memory to convert the log %1.",
+                 {path});
     case FailureKind::kNotALog:
-      return "Datoteka " + path + " je " + std::string(DocumentName(failure.document, Language::kSlovenian)) +
-             ", ne dnevnik." + not_written;
+      return say("Datoteka %1 je %2, ne dnevnik.", "The file %1 is %2, not a log.",
+                 {path, DocumentName(failure.document, language)});
     case FailureKind::kLogIsOutput:
-      return "Dnevnik " + path + " je prav datoteka CBR, ki naj bi bila zapisana, in bi se izgubil." +
-             "\n\nIzberite drug dnevnik ali ga premaknite v drugo mapo." + not_written;
+      return say(
+          "Dnevnik %1 je prav datoteka CBR, ki naj bi bila zapisana, in bi se izgubil.\n\n"
+          "Izberite drug dnevnik ali ga premaknite v drugo mapo.",
+          "The log %1 is the very CBR file that was to be written, and would be lost.\n\n"
+          "Choose another log, or move it to another folder.",
+          {path});
   }
   return {};
 }
 
-std::string WrittenMessage(std::string_view file_shown, const std::vector<LogNote>& notes) {
-  std::string message = "Zapisano: " + std::string(file_shown);
-  for (const LogNote& note : notes) {
-    if (!note.IsWarning())
-      message.append(message.find(" — ") == std::string::npos ? " — " : " ").append(NoteMessage(note));
+std::string_view OddValuesMessage(Language language) {
+  return In(language,
+            "Nekatere vrednosti polj so videti napačne; komisija jih morda vseeno sprejme. Podrobnosti povedo, "
+            "katere.\n\nNadaljujem z izdelavo datoteke CBR?",
+            "Some of the fields' values look wrong; the committee may take them all the same. The details tell "
+            "which.\n\nGo on and make the CBR file?");
+}
+
+std::string_view DropMessage(DropRefusal refusal, Language language) {
+  switch (refusal) {
+    case DropRefusal::kBeforeReady:
+      return In(language, "Dnevnik spustite, ko so polja z zvezdico izpolnjena in je kategorija izbrana.",
+                "Drop the log once the fields with a star are filled and a category is chosen.");
+    case DropRefusal::kAfterRun:
+      return In(language, "Datoteka CBR je že izdelana; dnevnika ni mogoče spustiti.",
+                "The CBR file is made already; a log cannot be dropped.");
+    case DropRefusal::kNotOneFile:
+      return In(language, "Spustite eno samo datoteko z dnevnikom.", "Drop a single file with the log.");
+    case DropRefusal::kNone: break;
   }
-  return message;
+  return {};
 }
 
-std::string NoFileNameMessage(std::string_view callsign) {
-  return "Iz znaka »" + std::string(callsign) + "« ni mogoče sestaviti imena datoteke CBR.\n\nVpišite pravi znak.";
+std::string_view NothingToPrintMessage(Language language) {
+  return In(language, "Datoteka CBR ni bila zapisana, zato ni česa tiskati.",
+            "No CBR file was written, so there is nothing to print.");
 }
 
-std::string FolderNotSyncedMessage(std::string_view file_shown, int error) {
-  return "Datoteka " + std::string(file_shown) + " je zapisana, vendar njene mape ni bilo mogoče shraniti na disk:\n" +
-         ReasonInSlovenian(error, SystemWords(error)) + ".\n\nOb izpadu elektrike se lahko vrne prejšnja datoteka.";
+std::string NoFileNameMessage(std::string_view callsign, Language language) {
+  return Format(language, "Iz znaka »%1« ni mogoče sestaviti imena datoteke CBR.\n\nVpišite pravi znak.",
+                "The callsign “%1” gives no name for the CBR file.\n\nEnter the right callsign.", {callsign});
 }
 
-std::string LineReportMessage(int warnings) {
-  return "Vrstice dnevnika, ki jih je treba pogledati: " + Number(warnings) +
-         ".\n\nNekatere zveze niso bile pretvorjene ali pa jih komisija ne bo sprejela; vrstice so naštete v "
-         "podrobnostih.";
+std::string FolderNotSyncedMessage(std::string_view file_shown, int error, Language language) {
+  return Format(language,
+                "Datoteka %1 je zapisana, vendar njene mape ni bilo mogoče shraniti na disk:\n%2.\n\n"
+                "Ob izpadu elektrike se lahko vrne prejšnja datoteka.",
+                "The file %1 is written, but its folder could not be saved to the disk:\n%2.\n\n"
+                "A power cut may still bring back the earlier file.",
+                {file_shown, ReasonIn(language, error, SystemWords(error))});
 }
 
-std::string NoteWhat(const LogNote& note, Language language) {
-  const auto words = std::find_if(std::begin(kNoteWords), std::end(kNoteWords),
-                                  [&note](const NoteWords& w) { return w.kind == note.kind; });
-  std::string_view pattern = language == Language::kEnglish ? words->english : words->slovenian;
-  if (language == Language::kEnglish && note.count == 1 && !words->english_one.empty()) pattern = words->english_one;
-  std::string what;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] != '%' || i + 1 == pattern.size()) {
-      what += pattern[i];
-      continue;
-    }
-    switch (pattern[++i]) {
-      case '1': what += Grouped(note.count, language); break;
-      case '2': what += Cp1250AsUtf8(note.text); break;
-      default: what += PieceNames(note.faulty_pieces, language);
-    }
-  }
-  return what;
+std::string CategoryListMessage(std::string_view path_shown, std::string_view reason, Language language) {
+  return Format(language,
+                "Seznama kategorij %1 ni mogoče prebrati:\n%2.\n\nSeznam ostane prazen; kategorijo lahko vpišete sami.",
+                "The category list %1 cannot be read:\n%2.\n\nIts list stays empty; you can type a category.",
+                {path_shown, reason});
 }
 
-bool NoteShowsLine(const LogNote& note) {
-  return note.line != 0 && note.kind != NoteKind::kOwnCallDiffers && note.kind != NoteKind::kSentExchangeDiffers;
+std::string NotAFileReason(Language language) {
+  return std::string(In(language, "to ni navadna datoteka", "it is not a regular file"));
 }
 
-std::string NoteMessage(const LogNote& note) {
-  const std::string what = NoteWhat(note, Language::kSlovenian);
-  if (note.line == 0) return Capitalised(what) + (what.ends_with('?') ? "" : ".");
-  return "vrstica " + Number(note.line) + ": " + what + (NoteShowsLine(note) ? "\n" + Cp1250AsUtf8(note.text) : "");
+std::string ListTooLargeReason(std::size_t max_kib, Language language) {
+  return Format(language, "datoteka je večja od %1 KiB", "the file is larger than %1 KiB", {Number(max_kib)});
 }
 
-std::string NotesNotShownMessage(int count) { return "... in še " + Number(count) + " vrstic, ki niso prikazane."; }
+std::string CannotOpenMessage(std::string_view path_shown, std::string_view reason, Language language) {
+  return Format(language, "Datoteke %1 ni mogoče odpreti:\n%2.", "The file %1 cannot be opened:\n%2.",
+                {path_shown, reason});
+}
+
+std::string NoTextEditorMessage(std::string_view path_shown, Language language) {
+  return Format(language,
+                "Namizje nima urejevalnika besedil, ki bi ga program lahko odprl.\n\n"
+                "Datoteko %1 odprite sami; zapisana je v kodni tabeli Windows-1250.",
+                "The desktop has no text editor the program could open.\n\n"
+                "Open the file %1 yourself; it is written in the Windows-1250 code page.",
+                {path_shown});
+}
+
+std::string TextEditorFailedMessage(std::string_view path_shown, Language language) {
+  return Format(
+      language, "Urejevalnika besedil ni bilo mogoče zagnati ali pa se je takoj končal z napako.\n\nDatoteka: %1",
+      "The text editor could not be started, or it ended at once with a failure.\n\nThe file: %1", {path_shown});
+}
 
 }  // namespace pelikan

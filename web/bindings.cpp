@@ -1,27 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the browser page may call: the conversion of a log held in memory,
-// the field table, the editing and readiness rules and every message the
-// page shows. The page's own script only shows and collects; each rule is
-// the C++ one the desktop program runs.
+// the field table, every rule of the form and every word the page shows.
+// The page's own script only shows and collects; each rule and word is the
+// C++ one the desktop program runs.
 //
 // Texts cross as JavaScript strings (UTF-8 here); the log and the Cabrillo
 // file cross as bytes, since they are Windows-1250. Field values cross as
-// an array of thirteen strings in the fields' tab order.
+// an array of thirteen strings in the fields' tab order; the language as
+// "sl" or "en".
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "contest/cp1250.h"
 #include "contest/editing_rules.h"
 #include "contest/fields.h"
+#include "contest/file_name.h"
 #include "contest/value_checks.h"
+#include "contest/words.h"
 #include "engine/convert_log.h"
-#include "engine/cp1250.h"
 #include "engine/log_text.h"
 #include "engine/messages.h"
 #include "web/shipped_lists.h"  // made by web/CMakeLists.txt
@@ -30,6 +32,8 @@ namespace pelikan {
 namespace {
 
 using emscripten::val;
+
+Language LanguageOf(const std::string& code) { return code == "en" ? Language::kEnglish : Language::kSlovenian; }
 
 // Bytes across the border as one copy each way: embind's own text
 // conversion looks at every byte in JavaScript, which for a large log took
@@ -60,80 +64,79 @@ ContestData DataOf(const val& values) {
   return data;
 }
 
-val Fields() {
+val Fields(const std::string& language) {
   val fields = val::array();
   for (const ContestField& field : kContestFields) {
     val f = val::object();
-    f.set("caption", std::string(field.caption));
-    f.set("tip", std::string(field.tip));
+    f.set("caption", std::string(CaptionOf(field, LanguageOf(language))));
+    f.set("tip", std::string(TipOf(field, LanguageOf(language))));
     f.set("startText", std::string(field.start_text));
     f.set("list", field.list);
+    f.set("required", field.required);
     f.set("name", (field.list ? "Combo1(" : "Text1(") + std::to_string(field.index) + ")");
     fields.call<void>("push", f);
   }
   return fields;
 }
 
-// The values after `rule` ran for field `field`: a value the rule changed as
-// the file will hold it, an upper-cased field that was left likewise, any
-// other as it was given.
-val AfterRule(const val& values, int field, void (*rule)(const ContestField&, ContestData&)) {
-  const ContestField& left = kContestFields.at(static_cast<std::size_t>(field));
-  const ContestData before = DataOf(values);
-  ContestData after = before;
-  rule(left, after);
-  val changed = val::array();
+// The values after the focus moved into or out of field `field`: those the
+// rule has the form show anew as the file will hold them (ApplyFocusMove),
+// every other as it was given.
+val AfterMove(const val& values, int field, FocusMove move) {
+  ContestData data = DataOf(values);
+  const auto shown = ApplyFocusMove(kContestFields.at(static_cast<std::size_t>(field)), move, data);
+  val after = val::array();
   for (std::size_t i = 0; i < kContestFields.size(); ++i) {
-    const ContestField& f = kContestFields[i];
-    const bool shows_the_file = &f == &left && f.upper_cased && rule == LeaveField;
-    changed.call<void>(
-        "push", after.*f.value != before.*f.value || shows_the_file ? val(Cp1250AsUtf8(after.*f.value)) : values[i]);
+    after.call<void>("push", shown[i] ? val(Cp1250AsUtf8(data.*kContestFields[i].value)) : values[i]);
   }
-  return changed;
+  return after;
 }
 
-val AfterLeaving(const val& values, int field) { return AfterRule(values, field, LeaveField); }
-val AfterEntering(const val& values, int field) { return AfterRule(values, field, EnterField); }
+val AfterLeaving(const val& values, int field) { return AfterMove(values, field, FocusMove::kLeave); }
+val AfterEntering(const val& values, int field) { return AfterMove(values, field, FocusMove::kEnter); }
 
-bool Ready(const val& values) {
-  const ContestData data = DataOf(values);
-  return CategoryChosen(data.Category) && RequiredTextsFilled(data);
+bool Ready(const val& values) { return ReadyToMake(DataOf(values)); }
+
+// Why a drop of `files` files is not taken; empty when it is.
+std::string DropRefusalText(bool ready, bool finished, int files, const std::string& language) {
+  return std::string(DropMessage(RefuseDrop(ready, finished, files), LanguageOf(language)));
 }
 
 // The odd values of the fields: the box's text, its details and the field
 // to go back to; null when there are none.
-val FieldWarnings(const val& values, int this_year) {
+val FieldWarnings(const val& values, int this_year, const std::string& language) {
   const std::vector<FieldWarning> odd = CheckFieldValues(DataOf(values), this_year);
   if (odd.empty()) return val::null();
   std::vector<std::string> details;
-  for (const FieldWarning& warning : odd) details.push_back(warning.slovenian);
+  for (const FieldWarning& warning : odd) {
+    details.push_back(LanguageOf(language) == Language::kEnglish ? warning.english : warning.slovenian);
+  }
   val warnings = val::object();
-  warnings.set("message", std::string(kOddValuesMessage));
+  warnings.set("message", std::string(OddValuesMessage(LanguageOf(language))));
   warnings.set("details", Strings(details));
   warnings.set("field", static_cast<int>(odd.front().field - kContestFields.data()));
   return warnings;
 }
 
-// The Cabrillo file's name for the callsign as typed, or the message that
-// refuses it.
-val FileName(const val& values) {
-  const std::string callsign = Cp1250AsUtf8(DataOf(values).Callsign);
+// The Cabrillo file's name for the fields, or the message that refuses it.
+val FileName(const val& values, const std::string& language) {
+  const ContestData data = DataOf(values);
   val name = val::object();
-  if (const std::optional<std::string> file = CabrilloFileName(callsign)) {
+  if (const std::optional<std::string> file = CabrilloFileName(data)) {
     name.set("name", *file);
   } else {
-    name.set("refusal", NoFileNameMessage(callsign));
+    name.set("refusal", NoFileNameMessage(Cp1250AsUtf8(data.Callsign), LanguageOf(language)));
   }
   return name;
 }
 
 // Why a log of `name` is refused before it is read: too large, or the
 // browser could not read it (`reason` in its words).
-std::string TooLargeMessage(const std::string& name) {
-  return FailureMessage({FailureKind::kLogTooLarge, name, {}, 0, EFBIG, {}}, name, false);
+std::string TooLargeMessage(const std::string& name, const std::string& language) {
+  return FailureMessage({FailureKind::kLogTooLarge, name, {}, 0, EFBIG, {}}, name, false, LanguageOf(language));
 }
-std::string CannotReadMessage(const std::string& name, const std::string& reason) {
-  return FailureMessage({FailureKind::kCannotReadLog, name, reason, 0, 0, {}}, name, false);
+std::string CannotReadMessage(const std::string& name, const std::string& reason, const std::string& language) {
+  return FailureMessage({FailureKind::kCannotReadLog, name, reason, 0, 0, {}}, name, false, LanguageOf(language));
 }
 
 // The result list of the last conversion, of which the page asks for the
@@ -154,53 +157,39 @@ val Lines(int first, int count) {
 }
 
 // Converts `log` (its bytes) with the fields `values`, as the window does
-// with a log of the name `log_name`. The result: ok, the count of lines of
-// its result list (see Lines), the blanks added to the callsign, and either
-// the processed-records message, the status line, the file's name and
+// with a log of the name `log_name`; the file is to be called `file_name`,
+// as FileName gave it when the run began. The result: ok, the count of
+// lines of its result list (see Lines), the blanks the callsign field gains,
+// and either the processed-records message, the status line and the file's
 // bytes, or the failure's message; the line report (message and details)
 // or null.
-val Convert(const val& log_bytes, const val& values, const std::string& log_name) {
-  const std::string log = BytesOf(log_bytes);
+val Convert(const val& log_bytes, const val& values, const std::string& log_name, const std::string& file_name,
+            const std::string& code) {
+  const Language language = LanguageOf(code);
   const ContestData data = DataOf(values);
-  const std::string callsign = Cp1250AsUtf8(data.Callsign);
-  const std::optional<std::string> name = CabrilloFileName(callsign);
+  ConversionResult result = ConvertLog(BytesOf(log_bytes), data);
   val out = val::object();
-  if (!name) {
-    // The page asks fileName first; a callsign changed since is refused
-    // here alike, with nothing run.
-    shown_list = {};
-    out.set("ok", false);
-    out.set("padding", 0);
-    out.set("failure", NoFileNameMessage(callsign));
-    out.set("lines", 0);
-    out.set("report", val::null());
-    return out;
-  }
-  MemoryFileSystem disk;
-  ConversionResult result = ConvertLogText(log, data, *name, disk);
   out.set("ok", result.ok());
-  // The callsign field shows the blanks the conversion padded it with.
-  out.set("padding", static_cast<int>(result.padded_callsign.size() - data.Callsign.size()));
+  out.set("blanks", static_cast<int>(CallsignBlanksAfterRun(data.Callsign, result.record_count)));
   if (result.ok()) {
-    out.set("fileName", *name);
-    out.set("file", ByteArray(disk.file));
+    out.set("file", ByteArray(result.Cabrillo()));
     out.set("message", Cp1250AsUtf8(result.processed_message));
-    out.set("written", WrittenMessage(*name, result.notes));
+    out.set("written", WrittenMessage(file_name, result.notes, language));
     out.set("failure", val::null());
   } else {
     ConversionFailure& failure = *result.failure;
     if (failure.path.empty()) failure.path = log_name;
-    out.set("failure", FailureMessage(failure, log_name, false));
+    out.set("failure", FailureMessage(failure, log_name, false, language));
     result.result_list.push_back(kRunStoppedLine);
   }
   shown_list = std::move(result.result_list);
   out.set("lines", static_cast<int>(shown_list.size()));
   if (const int warnings = result.WarningCount()) {
     std::vector<std::string> details;
-    for (const LogNote& note : result.notes) details.push_back(NoteMessage(note));
-    if (result.notes_not_kept > 0) details.push_back(NotesNotShownMessage(result.notes_not_kept));
+    for (const LogNote& note : result.notes) details.push_back(NoteMessage(note, language));
+    if (result.notes_not_kept > 0) details.push_back(NotesNotShownMessage(result.notes_not_kept, language));
     val report = val::object();
-    report.set("message", LineReportMessage(warnings));
+    report.set("message", LineReportMessage(warnings, language));
     report.set("details", Strings(details));
     out.set("report", report);
   } else {
@@ -235,23 +224,46 @@ void WarmUp() {
   std::string log;
   for (int i = 0; i < 3000; ++i) {
     log += "QSO: 80 " + std::string(i % 2 ? "CW" : "SSB") + " 2007-03-04 06:" + std::to_string(10 + i % 50) + " S5" +
-           std::to_string(i) + (i % 2 ? " 599 599 " : " 59 59 ") + std::to_string(1950 + i % 60) + "\r\n";
+           std::to_string(i) + (i % 2 ? " 599 599 " : " 59 59 ") + std::to_string(1950 + i % 300) + "\r\n";
   }
   ContestData data;
   data.LicenceYear = "1985";
-  MemoryFileSystem disk;
-  ConvertLogText(log, data, "S5.cbr", disk);
+  ConvertLog(log, data);
 }
 
 double MaxLogBytes() { return static_cast<double>(kMaxLogBytes); }
 
-// The fixed words of the page's workflow.
-val Words() {
+// Every word of contest/words.h, by its name in camel case, and the
+// messages the page shows without a run.
+val Words(const std::string& code) {
+  static constexpr std::pair<Word, const char*> kNames[] = {
+      {Word::kProgram, "program"},
+      {Word::kFrame, "frame"},
+      {Word::kRequiredLegend, "requiredLegend"},
+      {Word::kMake, "make"},
+      {Word::kExit, "exit"},
+      {Word::kNextLog, "nextLog"},
+      {Word::kClearForm, "clearForm"},
+      {Word::kPrint, "print"},
+      {Word::kSaveAs, "saveAs"},
+      {Word::kOk, "ok"},
+      {Word::kGoOn, "goOn"},
+      {Word::kGoBack, "goBack"},
+      {Word::kDetails, "details"},
+      {Word::kClose, "close"},
+      {Word::kLoadCategoryList, "loadCategoryList"},
+      {Word::kLoadOverlayList, "loadOverlayList"},
+      {Word::kResultList, "resultList"},
+      {Word::kError, "error"},
+      {Word::kWarning, "warning"},
+      {Word::kLanguage, "language"},
+      {Word::kLoadEarlierEntry, "loadEarlierEntry"},
+      {Word::kNeedsScript, "needsScript"},
+  };
+  const Language language = LanguageOf(code);
   val words = val::object();
-  words.set("dropBeforeReady", std::string(kDropBeforeReady));
-  words.set("dropAfterRun", std::string(kDropAfterRun));
-  words.set("dropOneFile", std::string(kDropOneFile));
-  words.set("nothingToPrint", std::string(kNothingToPrint));
+  for (const auto& [word, name] : kNames) words.set(name, std::string(WordOf(word, language)));
+  words.set("nothingToPrint", std::string(NothingToPrintMessage(language)));
   return words;
 }
 
@@ -264,6 +276,7 @@ EMSCRIPTEN_BINDINGS(pelikan) {
   emscripten::function("afterLeaving", &AfterLeaving);
   emscripten::function("afterEntering", &AfterEntering);
   emscripten::function("ready", &Ready);
+  emscripten::function("dropRefusal", &DropRefusalText);
   emscripten::function("fieldWarnings", &FieldWarnings);
   emscripten::function("fileName", &FileName);
   emscripten::function("maxLogBytes", &MaxLogBytes);

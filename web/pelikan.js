@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser page's view: it lays out the fields, collects what is typed
 // and shows what the engine answers. Every rule (upper case, the club's
-// preset, readiness, odd values, file names, the conversion and every
-// message) is the C++ engine's, reached through its bindings.
+// preset, readiness, drops, odd values, file names, the conversion) and
+// every word it shows is the C++ engine's, reached through its bindings.
 
-const MAKE = 'Izdelaj CBR';
-const EXIT = 'KONEC';
 const LINE_HEIGHT = 16;  // px, the list's fixed line height (style.css)
 
 export function start(engine) {
   const $ = (id) => document.getElementById(id);
   const utf8 = new TextDecoder();
-  const fields = engine.fields();
-  const words = engine.words();
+  const language = 'sl';
+  const fields = engine.fields(language);
+  const words = engine.words(language);
   const make = $('make');
   const print = $('print');
   const chooser = $('chooser');
@@ -20,6 +19,21 @@ export function start(engine) {
   const datalists = [];  // of the two category fields
   let focused = -1;  // the field the user is in, across a switch to another window
   let written = null;  // the file the last run gave: {name, bytes}
+  let finished = false;  // the run is over: the make button starts over
+
+  // The page's own words, from the engine's table.
+  function showWords() {
+    document.title = words.program;
+    $('frame').textContent = words.frame;
+    make.textContent = finished ? words.exit : words.make;
+    print.textContent = words.print;
+    $('load-list0').textContent = words.loadCategoryList;
+    $('load-list1').textContent = words.loadOverlayList;
+    $('list').setAttribute('aria-label', words.resultList);
+    $('alert-title').textContent = words.program;
+    $('alert-summary').textContent = words.details;
+    $('printout-close').textContent = words.close;
+  }
 
   // One row per field, in tab order: the caption as the control's label.
   function layOut() {
@@ -119,44 +133,45 @@ export function start(engine) {
       row.lastChild.focus();
     });
   }
-  const warn = (message, details) => ask(message, details, ['V redu']);
+  const warn = (message, details) => ask(message, details, [words.ok]);
 
-  // The run: what the make button and a drop have in common.
+  // The run: what the make button and a drop have in common. Gives the
+  // file's name for the run, or nothing when it is not to go on.
   async function prepare() {
-    const name = engine.fileName(values());
+    const name = engine.fileName(values(), language);
     if (name.refusal) {
       await warn(name.refusal);
-      return false;
+      return null;
     }
-    const odd = engine.fieldWarnings(values(), new Date().getFullYear());
-    if (odd && (await ask(odd.message, odd.details.join('\n'), ['Nadaljuj', 'Popravi'])) !== 0) {
+    const odd = engine.fieldWarnings(values(), new Date().getFullYear(), language);
+    if (odd && (await ask(odd.message, odd.details.join('\n'), [words.goOn, words.goBack])) !== 0) {
       controls[odd.field].focus();
-      return false;
+      return null;
     }
     written = null;
-    return true;
+    return name.name;
   }
 
-  async function run(file) {
+  async function run(file, fileName) {
     performance.mark('pelikan-log-chosen');  // for bench/page.mjs
     $('status').textContent = file.name;
-    if (file.size > engine.maxLogBytes()) return refused(engine.tooLargeMessage(file.name));
+    if (file.size > engine.maxLogBytes()) return refused(engine.tooLargeMessage(file.name, language));
     let bytes;
     try {
       bytes = new Uint8Array(await file.arrayBuffer());
     } catch (error) {
-      return refused(engine.cannotReadMessage(file.name, error.message));
+      return refused(engine.cannotReadMessage(file.name, error.message, language));
     }
-    const result = engine.convert(bytes, values(), file.name);
+    const result = engine.convert(bytes, values(), file.name, fileName, language);
     showList(result.lines);
     performance.mark('pelikan-list-shown');
-    if (result.padding > 0) controls[0].value += ' '.repeat(result.padding);
+    controls[0].value += ' '.repeat(result.blanks);
     updateMake();
     if (result.ok) {
-      written = {name: result.fileName, bytes: result.file};
+      written = {name: fileName, bytes: result.file};
       $('message').textContent = result.message;
       $('status').textContent = result.written;
-      download(result.fileName, result.file);
+      download(fileName, result.file);
       finish();
     } else {
       await warn(result.failure);
@@ -169,7 +184,8 @@ export function start(engine) {
     $('list').focus();
   }
   function finish() {
-    make.textContent = EXIT;
+    finished = true;
+    make.textContent = words.exit;
     print.hidden = false;
   }
 
@@ -212,23 +228,22 @@ export function start(engine) {
   }
 
   function dropRefusal(event) {
-    if (make.disabled || make.textContent !== MAKE) {
-      return make.textContent === EXIT ? words.dropAfterRun : words.dropBeforeReady;
-    }
-    const items = [...event.dataTransfer.items].filter((item) => item.kind === 'file');
-    return items.length === 1 ? '' : words.dropOneFile;
+    const files = [...event.dataTransfer.items].filter((item) => item.kind === 'file').length;
+    return engine.dropRefusal(!make.disabled, finished, files, language);
   }
 
+  showWords();
   layOut();
   fresh();
+  let chosenName = null;  // the file's name for the run the chooser is open for
   make.addEventListener('click', async () => {
-    if (make.textContent === EXIT) return startOver();
-    if (await prepare()) chooser.click();
+    if (finished) return startOver();
+    if ((chosenName = await prepare())) chooser.click();
   });
   chooser.addEventListener('change', () => {
     const file = chooser.files[0];
     chooser.value = '';
-    if (file) run(file);
+    if (file) run(file, chosenName);
   });
   // A cancelled choice ends the run, as in the window.
   chooser.addEventListener('cancel', () => {
@@ -246,7 +261,7 @@ export function start(engine) {
       try {
         fillList(datalists[i], engine.listEntries(new Uint8Array(await file.arrayBuffer())));
       } catch (error) {
-        await warn(engine.cannotReadMessage(file.name, error.message));
+        await warn(engine.cannotReadMessage(file.name, error.message, language));
       }
       event.target.value = '';
     });
@@ -264,7 +279,8 @@ export function start(engine) {
       return;
     }
     const file = event.dataTransfer.files[0];
-    if (await prepare()) run(file);
+    const fileName = await prepare();
+    if (fileName) run(file, fileName);
   });
 
   // KONEC: a page cannot close its tab; it starts over with a fresh form for
@@ -273,7 +289,8 @@ export function start(engine) {
     fresh();
     showList(0);
     written = null;
-    make.textContent = MAKE;
+    finished = false;
+    make.textContent = words.make;
     print.hidden = true;
     $('message').textContent = '';
     $('status').textContent = '';

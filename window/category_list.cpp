@@ -6,21 +6,21 @@
 
 #include "engine/log_reader.h"
 #include "engine/log_text.h"
+#include "engine/messages.h"
 #include "window/system_reason.h"
 #include "window/text_codec.h"
 
 namespace pelikan {
 
-CategoryList ReadCategoryList(const std::filesystem::path& path, FileSystem& fs) {
+CategoryList ReadCategoryList(const std::filesystem::path& path, FileSystem& fs, Language language) {
   // Through the engine's reader, as a log is read: a FIFO or a device in a
   // list's place would otherwise stall the window before it opens.
   std::string bytes;
   if (const std::optional<ConversionFailure> failure = ReadLog(path, fs, bytes, kMaxListBytes)) {
     switch (failure->kind) {
-      case FailureKind::kLogNotAFile: return {{}, QStringLiteral("to ni navadna datoteka")};
-      case FailureKind::kLogTooLarge:
-        return {{}, QStringLiteral("datoteka je večja od %1 KiB").arg(kMaxListBytes >> 10)};
-      default: return {{}, SystemReason(failure->error, QString::fromStdString(failure->reason))};
+      case FailureKind::kLogNotAFile: return {{}, FromUtf8(NotAFileReason(language))};
+      case FailureKind::kLogTooLarge: return {{}, FromUtf8(ListTooLargeReason(kMaxListBytes >> 10, language))};
+      default: return {{}, SystemReason(failure->error, QString::fromStdString(failure->reason), language)};
     }
   }
   CategoryList list;

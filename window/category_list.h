@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <filesystem>
 
+#include "contest/words.h"
 #include "engine/file_system.h"
 
 namespace pelikan {
@@ -22,14 +23,14 @@ inline constexpr std::size_t kMaxListBytes = std::size_t{64} << 10;
 // One category list file as read: its entries, or why it could not be read.
 struct CategoryList {
   QStringList entries;
-  QString error;  // why not, in Slovenian where known; empty when the file was read
+  QString error;  // why not; empty when the file was read
 };
 
 // Reads a category list file, its entries by the engine's rule
 // (ListFileEntries). A file that cannot be opened or read, is no regular
 // file or holds more than kMaxListBytes gives no entries at all and the
-// reason in `error`.
-CategoryList ReadCategoryList(const std::filesystem::path& path, FileSystem& fs);
+// reason in `error`, in `language`.
+CategoryList ReadCategoryList(const std::filesystem::path& path, FileSystem& fs, Language language);
 
 }  // namespace pelikan
 

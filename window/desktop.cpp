@@ -19,6 +19,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/messages.h"
 #include "window/system_reason.h"
 #include "window/text_codec.h"
 #include "window/text_viewer.h"
@@ -75,9 +76,9 @@ void Desktop::Start(const QString& program, const QStringList& arguments, QObjec
   process->start(program, arguments);
 }
 
-void Desktop::ShowText(QWidget* parent, const QString& title, const QString& text,
-                       std::function<void()> open_in_editor) {
-  auto* viewer = new TextViewer(title, text, std::move(open_in_editor), parent);
+void Desktop::ShowText(QWidget* parent, const QString& title, const QString& text, std::function<void()> open_in_editor,
+                       Language language) {
+  auto* viewer = new TextViewer(title, text, std::move(open_in_editor), language, parent);
   viewer->setAttribute(Qt::WA_DeleteOnClose);
   viewer->show();
 }
@@ -92,11 +93,12 @@ void Desktop::WarnWithDetails(QWidget* parent, const QString& title, const QStri
   box.exec();
 }
 
-bool Desktop::WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text, const QString& details) {
+bool Desktop::WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text, const QString& details,
+                                Language language) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
   box.setDetailedText(details);
-  QPushButton* go_on = box.addButton(QStringLiteral("Nadaljuj"), QMessageBox::AcceptRole);
-  QPushButton* go_back = box.addButton(QStringLiteral("Popravi"), QMessageBox::RejectRole);
+  QPushButton* go_on = box.addButton(FromUtf8(WordOf(Word::kGoOn, language)), QMessageBox::AcceptRole);
+  QPushButton* go_back = box.addButton(FromUtf8(WordOf(Word::kGoBack, language)), QMessageBox::RejectRole);
   box.setDefaultButton(go_back);
   box.exec();
   return box.clickedButton() == go_on;
@@ -128,52 +130,51 @@ bool RunsInTerminal(const QString& path) {
 
 namespace {
 
-void CannotOpen(Desktop& desktop, QWidget* parent, const QString& title, const QString& path, const QString& reason) {
-  desktop.Warn(parent, title,
-               QStringLiteral("Datoteke %1 ni mogoče odpreti:\n%2.").arg(QDir::toNativeSeparators(path), reason));
+void CannotOpen(Desktop& desktop, QWidget* parent, const QString& title, const QString& path, const QString& reason,
+                Language language) {
+  desktop.Warn(
+      parent, title,
+      FromUtf8(CannotOpenMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), language)));
 }
 
 }  // namespace
 
-void ShowTextFile(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
+void ShowTextFile(Desktop& desktop, QWidget* parent, const QString& title, const QString& path, Language language) {
   QFile file(path);
   QByteArray bytes;
   if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
   if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-    CannotOpen(desktop, parent, title, path, SystemReason(0, file.errorString()));
+    CannotOpen(desktop, parent, title, path, SystemReason(0, file.errorString(), language), language);
     return;
   }
-  desktop.ShowText(parent, QFileInfo(path).fileName(),
-                   FromCp1250(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
-                   [&desktop, parent = QPointer<QWidget>(parent), title, path] {
-                     if (parent) OpenInTextEditor(desktop, parent, title, path);
-                   });
+  desktop.ShowText(
+      parent, QFileInfo(path).fileName(),
+      FromCp1250(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
+      [&desktop, parent = QPointer<QWidget>(parent), title, path, language] {
+        if (parent) OpenInTextEditor(desktop, parent, title, path, language);
+      },
+      language);
 }
 
-void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, const QString& path) {
+void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, const QString& path, Language language) {
+  const std::string shown = QDir::toNativeSeparators(path).toStdString();
   // Said here rather than left to an editor that may open an empty new file
   // under that name.
   if (!QFileInfo::exists(path)) {
-    CannotOpen(desktop, parent, title, path, SystemReason(ENOENT, {}));
+    CannotOpen(desktop, parent, title, path, SystemReason(ENOENT, {}, language), language);
     return;
   }
   const QString entry = desktop.DefaultTextApplication();
   if (entry.isEmpty() || RunsInTerminal(entry)) {
-    desktop.Warn(parent, title,
-                 QStringLiteral("Namizje nima urejevalnika besedil, ki bi ga program lahko odprl.\n\n"
-                                "Datoteko %1 odprite sami; zapisana je v kodni tabeli Windows-1250.")
-                     .arg(QDir::toNativeSeparators(path)));
+    desktop.Warn(parent, title, FromUtf8(NoTextEditorMessage(shown, language)));
     return;
   }
   // gio starts the entry as the desktop would, with its own rules for the
   // Exec line's field codes, and fails when the program cannot start.
   desktop.Start(QStringLiteral("gio"), {QStringLiteral("launch"), entry, path}, parent,
-                [&desktop, parent = QPointer<QWidget>(parent), title, path](bool succeeded) {
+                [&desktop, parent = QPointer<QWidget>(parent), title, shown, language](bool succeeded) {
                   if (succeeded || !parent) return;
-                  desktop.Warn(parent, title,
-                               QStringLiteral("Urejevalnika besedil ni bilo mogoče zagnati ali pa se je takoj "
-                                              "končal z napako.\n\nDatoteka: %1")
-                                   .arg(QDir::toNativeSeparators(path)));
+                  desktop.Warn(parent, title, FromUtf8(TextEditorFailedMessage(shown, language)));
                 });
 }
 

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "contest/words.h"
+
 class QCoreApplication;
 class QObject;
 class QWidget;
@@ -33,17 +35,19 @@ class Desktop {
   // is gone.
   virtual void Start(const QString& program, const QStringList& arguments, QObject* context,
                      std::function<void(bool succeeded)> done);
-  // Shows `text` in the program's own read-only viewer, which can print it
-  // and calls `open_in_editor` for its editor button.
+  // Shows `text` in the program's own read-only viewer, its buttons in
+  // `language`, which can print it and calls `open_in_editor` for its editor
+  // button.
   virtual void ShowText(QWidget* parent, const QString& title, const QString& text,
-                        std::function<void()> open_in_editor);
+                        std::function<void()> open_in_editor, Language language);
   // Shows a modal warning and returns once the user has closed it.
   virtual void Warn(QWidget* parent, const QString& title, const QString& text);
   // The same with `details` behind the box's details button.
   virtual void WarnWithDetails(QWidget* parent, const QString& title, const QString& text, const QString& details);
-  // The same with a button to go on and one to go back; returns whether the
-  // user went on.
-  virtual bool WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text, const QString& details);
+  // The same with a button to go on and one to go back, in `language`;
+  // returns whether the user went on.
+  virtual bool WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text, const QString& details,
+                                 Language language);
 };
 
 Desktop& SystemDesktop();
@@ -55,15 +59,15 @@ bool RunsInTerminal(const QString& path);
 // which decodes it as what it is (a text application guesses, and a common
 // one took it for ISO-8859-1); from there it prints, or goes to the desktop's
 // text editor by OpenInTextEditor. Problems are told through `desktop.Warn`
-// under `title`.
-void ShowTextFile(Desktop& desktop, QWidget* parent, const QString& title, const QString& path);
+// under `title`, in `language`.
+void ShowTextFile(Desktop& desktop, QWidget* parent, const QString& title, const QString& path, Language language);
 
 // Opens `path` in the desktop's default application for plain text (never
 // one chosen by the file's extension), started as the desktop would start
 // it. Says so when there is none, when it runs in a terminal (which we
 // cannot pick reliably), or when it does not start or ends at once with a
 // failure.
-void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, const QString& path);
+void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, const QString& path, Language language);
 
 // Makes Qt's own texts, such as those of its file dialog, Slovenian, as the
 // window is. Returns false, and leaves them English, where Qt's translations

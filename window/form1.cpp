@@ -25,6 +25,7 @@
 #include <utility>
 
 #include "contest/fields.h"
+#include "contest/file_name.h"
 #include "contest/value_checks.h"
 #include "engine/convert_log.h"
 #include "engine/messages.h"
@@ -38,9 +39,7 @@
 namespace pelikan {
 namespace {
 
-const QString kMessageTitle = QStringLiteral("Pelikan");
-
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Utf8(std::string_view text) { return FromUtf8(text); }
 
 std::filesystem::path ToPath(const QString& path) {
   return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -48,12 +47,6 @@ std::filesystem::path ToPath(const QString& path) {
 
 QString FromPath(const std::filesystem::path& path) {
   return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path.native())));
-}
-
-// The Cabrillo file's name for the callsign field's text, in the file
-// system's encoding; nothing when the text gives no name.
-std::optional<std::string> CabrilloName(const QString& callsign) {
-  return CabrilloFileName(QFile::encodeName(callsign).toStdString());
 }
 
 // The busy pointer for as long as the conversion runs.
@@ -109,14 +102,12 @@ void Form1::FormLoad() {
   const char* files[] = {kCategoryListFile, kOverlayListFile};
   for (int i = 0; i < 2; ++i) {
     const QString path = data_paths_.ListPath(QLatin1String(files[i]));
-    const CategoryList list = ReadCategoryList(ToPath(path), file_system_);
+    const CategoryList list = ReadCategoryList(ToPath(path), file_system_, language_);
     if (!list.error.isEmpty()) {
       // Without its list the box still takes a typed category, so the window
       // opens and says which file is missing.
-      load_warnings_ << QStringLiteral(
-                            "Seznama kategorij %1 ni mogoče prebrati:\n%2.\n\n"
-                            "Seznam ostane prazen; kategorijo lahko vpišete sami.")
-                            .arg(QDir::toNativeSeparators(path), list.error);
+      load_warnings_ << Utf8(
+          CategoryListMessage(QDir::toNativeSeparators(path).toStdString(), list.error.toStdString(), language_));
     }
     Combo1[i]->addItems(list.entries);
     // Adding the first entry selects it; the box starts with no choice.
@@ -150,42 +141,32 @@ void Form1::changeEvent(QEvent* event) {
 
 void Form1::FormActivate() { Text1[kCallsignIndex]->setCursorPosition(Text1[kCallsignIndex]->text().size()); }
 
-void Form1::Text1Change(int /*index*/) {
-  required_texts_filled_ = RequiredTextsFilled(FieldsAsContestData());
-  UpdateMakeButton();
-}
+void Form1::Text1Change(int /*index*/) { UpdateMakeButton(); }
 
-void Form1::Combo1Change(int /*index*/) {
-  // Either box re-evaluates the category; the overlay is never tested.
-  category_chosen_ = pelikan::CategoryChosen(ToCp1250(Combo1[0]->currentText()));
-  UpdateMakeButton();
-}
+// Either box re-evaluates the category; the overlay is never tested.
+void Form1::Combo1Change(int /*index*/) { UpdateMakeButton(); }
 
 void Form1::Combo1Click(int index) { Combo1Change(index); }
 
-void Form1::UpdateMakeButton() { Command1->setEnabled(category_chosen_ && required_texts_filled_); }
+void Form1::UpdateMakeButton() { Command1->setEnabled(ReadyToMake(FieldsAsContestData())); }
 
 void Form1::Text1GotFocus(int index) {
-  ApplyEditingRule(Text1Field(index), EnterField);
+  ApplyEditingRule(Text1Field(index), FocusMove::kEnter);
   if (index == kClubIndex) Text1[kClubIndex]->setCursorPosition(Text1[kClubIndex]->text().size());
 }
 
 void Form1::Text1LostFocus(int index) {
-  ApplyEditingRule(Text1Field(index), LeaveField);
+  ApplyEditingRule(Text1Field(index), FocusMove::kLeave);
   if (index == kClubIndex) Text1[kClubIndex]->setCursorPosition(Text1[kClubIndex]->text().size());
 }
 
-void Form1::ApplyEditingRule(const ContestField& field, void (*rule)(const ContestField&, ContestData&)) {
-  const ContestData before = FieldsAsContestData();
-  ContestData after = before;
-  rule(field, after);
-  for (const ContestField& f : kContestFields) {
-    // A field the rule changed shows what the file will hold; so does an
-    // upper-cased field that is left, a character the code page lacks
-    // included. Any other keeps its text as typed.
-    const bool shows_the_file = &f == &field && f.upper_cased && rule == LeaveField;
-    if (f.list || (after.*f.value == before.*f.value && !shows_the_file)) continue;
-    const QString text = FromCp1250(after.*f.value);
+void Form1::ApplyEditingRule(const ContestField& field, FocusMove move) {
+  ContestData data = FieldsAsContestData();
+  const auto shown = ApplyFocusMove(field, move, data);
+  for (std::size_t i = 0; i < kContestFields.size(); ++i) {
+    const ContestField& f = kContestFields[i];
+    if (!shown[i] || f.list) continue;
+    const QString text = FromCp1250(data.*f.value);
     if (text != Text1[f.index]->text()) Text1[f.index]->setText(text);
   }
 }
@@ -202,7 +183,7 @@ void Form1::SendTabForEnter(const QKeyEvent* event) {
 }
 
 void Form1::Command1Click() {
-  if (Command1->text() == kExitCaption) {
+  if (finished_) {
     close();
     return;
   }
@@ -210,8 +191,10 @@ void Form1::Command1Click() {
 }
 
 void Form1::StartRun(const QString& dropped_log) {
-  if (!CabrilloName(Text1[kCallsignIndex]->text())) {
-    Warn(Utf8(NoFileNameMessage(Text1[kCallsignIndex]->text().toStdString())));
+  // The file's name once for the run, from the fields as they stand.
+  const std::optional<std::string> file_name = CabrilloFileName(FieldsAsContestData());
+  if (!file_name) {
+    Warn(Utf8(NoFileNameMessage(Text1[kCallsignIndex]->text().toStdString(), language_)));
     return;
   }
   if (!FieldValuesAccepted()) return;
@@ -220,7 +203,7 @@ void Form1::StartRun(const QString& dropped_log) {
   if (dropped_log.isEmpty()) {
     // The logs of every kind read, in any letter case, and every file: "*"
     // since "*.*" would hide names without a dot.
-    dialog_filter_ = QStringLiteral("Dnevniki (*.txt *.log *.adi *.adif *.cbr);;Vse datoteke (*)");
+    dialog_filter_ = WordText(Word::kLogFiles) + QStringLiteral(";;") + WordText(Word::kAllFiles);
     ChooseInputFile();
   } else {
     InputPath = dropped_log;
@@ -230,8 +213,9 @@ void Form1::StartRun(const QString& dropped_log) {
   // fresh ones of its own, so there is nothing left over to clear.
   // A failed run keeps the make button and the typed data, so the user can
   // pick another log at once instead of starting over.
-  if (RunConversion() != RunOutcome::kFailed) {
-    Command1->setText(kExitCaption);
+  if (RunConversion(FieldsAsContestData(), *file_name) != RunOutcome::kFailed) {
+    finished_ = true;
+    Command1->setText(WordText(Word::kExit));
     Command2->setVisible(true);
   }
   // Away from KONEC, where a stray Enter would end the program.
@@ -242,26 +226,25 @@ bool Form1::FieldValuesAccepted() {
   const std::vector<FieldWarning> odd = CheckFieldValues(FieldsAsContestData(), QDate::currentDate().year());
   if (odd.empty()) return true;
   QStringList details;
-  for (const FieldWarning& warning : odd) details << Utf8(warning.slovenian);
-  if (desktop_.WarnBeforeGoingOn(this, kMessageTitle, Utf8(kOddValuesMessage), details.join(u'\n'))) {
+  for (const FieldWarning& warning : odd) {
+    details << Utf8(language_ == Language::kEnglish ? warning.english : warning.slovenian);
+  }
+  if (desktop_.WarnBeforeGoingOn(this, WordText(Word::kProgram), Utf8(OddValuesMessage(language_)), details.join(u'\n'),
+                                 language_)) {
     return true;
   }
   FieldControl(*odd.front().field)->setFocus();
   return false;
 }
 
-QString Form1::DropRefusal(const QMimeData* dropped) const {
-  if (!Command1->isEnabled() || Command1->text() == kExitCaption) {
-    return Command1->text() == kExitCaption ? Utf8(kDropAfterRun) : Utf8(kDropBeforeReady);
-  }
-  if (!dropped->hasUrls() || dropped->urls().size() != 1 || !dropped->urls().front().isLocalFile()) {
-    return Utf8(kDropOneFile);
-  }
-  return {};
+QString Form1::DropRefusalText(const QMimeData* dropped) const {
+  int files = 0;
+  for (const QUrl& url : dropped->urls()) files += url.isLocalFile() ? 1 : 2;
+  return Utf8(DropMessage(RefuseDrop(Command1->isEnabled(), finished_, files), language_));
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {
-  const QString refusal = DropRefusal(event->mimeData());
+  const QString refusal = DropRefusalText(event->mimeData());
   if (refusal.isEmpty()) {
     event->acceptProposedAction();
   } else {
@@ -271,7 +254,7 @@ void Form1::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void Form1::dropEvent(QDropEvent* event) {
-  if (!DropRefusal(event->mimeData()).isEmpty()) return;
+  if (!DropRefusalText(event->mimeData()).isEmpty()) return;
   event->acceptProposedAction();
   // Run once the drop is over: the run's dialogs must not stand inside the
   // drag and drop.
@@ -283,26 +266,28 @@ void Form1::dropEvent(QDropEvent* event) {
 void Form1::ChooseInputFile() {
   // Opens in the user's home folder. Only an existing file can be
   // confirmed; a cancel leaves InputPath empty.
-  const QString chosen = desktop_.ChooseExistingFile(this, QStringLiteral("Odpri"), QDir::homePath(), dialog_filter_);
+  const QString chosen = desktop_.ChooseExistingFile(this, WordText(Word::kOpen), QDir::homePath(), dialog_filter_);
   if (!chosen.isEmpty()) InputPath = chosen;
 }
 
-Form1::RunOutcome Form1::RunConversion() {
-  const std::optional<std::string> name = CabrilloName(Text1[kCallsignIndex]->text());
-  if (InputPath.isEmpty() || !name) return RunOutcome::kNoInput;
+Form1::RunOutcome Form1::RunConversion(const ContestData& data, const std::string& file_name) {
+  if (InputPath.isEmpty()) return RunOutcome::kNoInput;
+  const QString cabrillo_path =
+      QDir(data_paths_.OutputFolder(InputPath)).filePath(QFile::decodeName(file_name.c_str()));
   std::optional<ConversionFailure> failure;
   ConversionResult result;
   {
     BusyPointer busy;
-    const ContestData data = FieldsAsContestData();
-    result = ConvertLog(ToPath(InputPath), data, ToPath(data_paths_.OutputFolder(InputPath)) / *name, file_system_);
+    result = ConvertLogFile(ToPath(InputPath), data, LogFormat::kAuto, file_system_);
+    WriteCabrilloFile(result, ToPath(InputPath), ToPath(cabrillo_path), file_system_);
     // A failed run keeps the lines it had; they stay on show.
     ShowResultList(std::move(result.result_list));
     if (result.ok()) {
       Label2->setText(FromCp1250(result.processed_message));
-      written_file_ = QFile::decodeName(QByteArray::fromStdString(result.output_path.native()));
+      written_file_ = cabrillo_path;
       // The status bar is the one place that can say where the file went.
-      panel1_->setText(Utf8(WrittenMessage(QDir::toNativeSeparators(written_file_).toStdString(), result.notes)));
+      panel1_->setText(
+          Utf8(WrittenMessage(QDir::toNativeSeparators(written_file_).toStdString(), result.notes, language_)));
       // The summary and the claimed score close the list.
       List1->scrollToBottom();
     }
@@ -310,20 +295,22 @@ Form1::RunOutcome Form1::RunConversion() {
     // shows it as left, which raises the readiness rule. The blanks are
     // added to the field's own text, so that a character the code page
     // lacks is not turned into "?" on screen.
-    if (result.padded_callsign.size() > data.Callsign.size()) {
-      const auto added = static_cast<qsizetype>(result.padded_callsign.size() - data.Callsign.size());
-      Text1[kCallsignIndex]->setText(Text1[kCallsignIndex]->text() + QString(added, QLatin1Char(' ')));
+    if (const std::size_t blanks = CallsignBlanksAfterRun(data.Callsign, result.record_count)) {
+      Text1[kCallsignIndex]->setText(Text1[kCallsignIndex]->text() +
+                                     QString(static_cast<qsizetype>(blanks), QLatin1Char(' ')));
     }
     failure = std::move(result.failure);
   }
   if (failure) {
     // Whatever stands in the file's place now stood there before the run.
     const bool earlier_file_kept = QFileInfo(FromPath(failure->path)).isFile();
-    Warn(Utf8(FailureMessage(*failure, QDir::toNativeSeparators(InputPath).toStdString(), earlier_file_kept)));
+    Warn(Utf8(
+        FailureMessage(*failure, QDir::toNativeSeparators(InputPath).toStdString(), earlier_file_kept, language_)));
     result_list_->AddLine(kRunStoppedLine);
   }
   if (result.folder_sync_error != 0) {
-    Warn(Utf8(FolderNotSyncedMessage(QDir::toNativeSeparators(written_file_).toStdString(), result.folder_sync_error)));
+    Warn(Utf8(FolderNotSyncedMessage(QDir::toNativeSeparators(written_file_).toStdString(), result.folder_sync_error,
+                                     language_)));
   }
   ShowNotes(result);
   return failure ? RunOutcome::kFailed : RunOutcome::kWritten;
@@ -333,19 +320,20 @@ void Form1::ShowNotes(const ConversionResult& result) {
   const int warnings = result.WarningCount();
   if (warnings == 0) return;
   QStringList details;
-  for (const LogNote& note : result.notes) details << Utf8(NoteMessage(note));
-  if (result.notes_not_kept > 0) details << Utf8(NotesNotShownMessage(result.notes_not_kept));
-  desktop_.WarnWithDetails(this, kMessageTitle, Utf8(LineReportMessage(warnings)), details.join(u"\n\n"));
+  for (const LogNote& note : result.notes) details << Utf8(NoteMessage(note, language_));
+  if (result.notes_not_kept > 0) details << Utf8(NotesNotShownMessage(result.notes_not_kept, language_));
+  desktop_.WarnWithDetails(this, WordText(Word::kProgram), Utf8(LineReportMessage(warnings, language_)),
+                           details.join(u"\n\n"));
 }
 
 void Form1::Command2Click() {
   // Only the file this run wrote: a name rebuilt from the callsign field
   // could find an older entry and have the user send the wrong one.
   if (written_file_.isEmpty()) {
-    Warn(Utf8(kNothingToPrint));
+    Warn(Utf8(NothingToPrintMessage(language_)));
     return;
   }
-  ShowTextFile(desktop_, this, kMessageTitle, written_file_);
+  ShowTextFile(desktop_, this, WordText(Word::kProgram), written_file_, language_);
 }
 
 ContestData Form1::FieldsAsContestData() const {
@@ -358,6 +346,8 @@ ContestData Form1::FieldsAsContestData() const {
 
 void Form1::ShowResultList(ResultList lines) { result_list_->SetLines(std::move(lines)); }
 
-void Form1::Warn(const QString& text) { desktop_.Warn(this, kMessageTitle, text); }
+void Form1::Warn(const QString& text) { desktop_.Warn(this, WordText(Word::kProgram), text); }
+
+QString Form1::WordText(Word word) const { return Utf8(WordOf(word, language_)); }
 
 }  // namespace pelikan

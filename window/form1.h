@@ -14,6 +14,7 @@
 #include "contest/contest_data.h"
 #include "contest/editing_rules.h"
 #include "contest/fields.h"
+#include "contest/words.h"
 #include "engine/file_system.h"
 #include "engine/result_list.h"
 #include "window/data_paths.h"
@@ -36,10 +37,6 @@ class ResultListModel;
 class TextBox;
 struct ConversionResult;
 
-// The make button's two captions: before the run, and once it is done.
-inline const QString kMakeCaption = QStringLiteral("Izdelaj CBR");
-inline const QString kExitCaption = QStringLiteral("KONEC");
-
 // The film-strip icon of the window and the program.
 QIcon ProgramIcon();
 
@@ -50,8 +47,18 @@ QIcon ProgramIcon();
 // "KONEC" and closes the window. A failed run leaves it as it was, so that
 // another log can be tried without typing everything again.
 //
-// Every control carries its name as its object name; the members of a
-// control array are named with their index, as "Text1(4)" or "Label1(13)".
+// The controls keep the names they were drawn with, as their object names
+// too; a control array's members carry their index, as "Text1(4)":
+// - Frame1: the frame "Podatki o tekmovanju" that holds the form;
+// - Text1(0) to Text1(10): the text fields, Combo1(0) and Combo1(1): the
+//   category and overlay lists, in the order of contest/fields.h, each with
+//   its caption Label1(i) (there is no Label1(4));
+// - Command1: the make button, "Izdelaj CBR", then "KONEC";
+// - Command2: the print button, "Tiskaj", shown once a run is over;
+// - Label2: the processed-records message under the buttons;
+// - List1: the result list;
+// - StatusBar1 with its two panels (panel1_, panel2_): the log or the file
+//   written, and the date.
 class Form1 : public QWidget {
   Q_OBJECT
 
@@ -107,23 +114,26 @@ class Form1 : public QWidget {
   // Whether the user goes on after being told of odd field values, if any.
   bool FieldValuesAccepted();
   // Why a drop of `dropped` is refused; empty when it is taken.
-  QString DropRefusal(const QMimeData* dropped) const;
-  // Runs `rule` (EnterField or LeaveField) for `field` on the fields and
-  // shows what it changed.
-  void ApplyEditingRule(const ContestField& field, void (*rule)(const ContestField&, ContestData&));
+  QString DropRefusalText(const QMimeData* dropped) const;
+  // Runs the editing rule of `move` for `field` on the fields and shows what
+  // it changed (ApplyFocusMove).
+  void ApplyEditingRule(const ContestField& field, FocusMove move);
   void SendTabForEnter(const QKeyEvent* event);
   void ChooseInputFile();
-  // Converts the chosen log with the fields as they stand and shows the
-  // outcome.
-  RunOutcome RunConversion();
+  // Converts the chosen log with the fields `data` and shows the outcome;
+  // the Cabrillo file takes the name `file_name`.
+  RunOutcome RunConversion(const ContestData& data, const std::string& file_name);
   void UpdateMakeButton();
 
   ContestData FieldsAsContestData() const;
   void ShowResultList(ResultList lines);
   void Warn(const QString& text);
+  // A word of contest/words.h in the window's language.
+  QString WordText(Word word) const;
   void ShowNotes(const ConversionResult& result);
 
   QString program_folder_;
+  Language language_ = Language::kSlovenian;
   DataPaths data_paths_;
   Desktop& desktop_;
   FileSystem& file_system_;
@@ -147,6 +157,8 @@ class Form1 : public QWidget {
   // The Cabrillo file the last run wrote; empty when it wrote none.
   QString written_file_;
   QString dialog_filter_;
+  // The make button's caption is "KONEC": the one run is over.
+  bool finished_ = false;
   // The two halves of the readiness rule (CategoryChosen and the required
   // texts filled), recomputed at every change of a field.
   bool category_chosen_ = false;

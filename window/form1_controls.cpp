@@ -43,13 +43,13 @@ QString ControlName(const char* array, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Utf8(std::string_view text) { return FromUtf8(text); }
 
 }  // namespace
 
 void Form1::CreateControls() {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Pelikan Write by QAZMIX 07"));
+  setWindowTitle(WordText(Word::kWindowTitle));
   setWindowIcon(ProgramIcon());
   // A log dropped anywhere on the window lands here, not in a text box.
   setAcceptDrops(true);
@@ -101,7 +101,7 @@ void Form1::FitToScreen() {
 }
 
 void Form1::CreateFields() {
-  Frame1 = new Frame(QStringLiteral("Podatki o tekmovanju"), canvas_);
+  Frame1 = new Frame(WordText(Word::kFrame), canvas_);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Frame1->setGeometry(Twips(120, 120, 4695, 6615));
   for (std::size_t k = 0; k < kContestFields.size(); ++k) {
@@ -136,12 +136,12 @@ void Form1::CreateFields() {
 }
 
 void Form1::CreateButtons() {
-  Command1 = new QPushButton(kMakeCaption, canvas_);
+  Command1 = new QPushButton(WordText(Word::kMake), canvas_);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(Twips(960, 6960, 1335, 375));
   Command1->setEnabled(false);
 
-  Command2 = new QPushButton(QStringLiteral("Tiskaj"), canvas_);
+  Command2 = new QPushButton(WordText(Word::kPrint), canvas_);
   Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setGeometry(Twips(2760, 6960, 1455, 375));
   Command2->setVisible(false);

@@ -5,9 +5,9 @@
 
 namespace pelikan {
 
-QString SystemReason(int error, const QString& text) {
+QString SystemReason(int error, const QString& text, Language language) {
   // Qt and the engine hand over strerror's words when no number is kept.
-  return QString::fromStdString(ReasonInSlovenian(error, text.toLocal8Bit().toStdString()));
+  return QString::fromStdString(ReasonIn(language, error, text.toLocal8Bit().toStdString()));
 }
 
 }  // namespace pelikan

@@ -4,13 +4,14 @@
 
 #include <QString>
 
+#include "contest/words.h"
+
 namespace pelikan {
 
-// The reason a file operation failed, in Slovenian for the common reasons
-// (no such file, permission denied, no space left, read-only file system,
-// name too long, a folder): by `error` (an errno value) when it is not 0,
-// else by the system's own words in `text`. Any other reason keeps `text`.
-QString SystemReason(int error, const QString& text);
+// The reason a file operation failed, in `language` as the engine words it
+// (ReasonIn): by `error` (an errno value) when it is not 0, else by the
+// system's own words in `text`.
+QString SystemReason(int error, const QString& text, Language language);
 
 }  // namespace pelikan
 

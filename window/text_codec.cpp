@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/text_codec.h"
 
-#include "engine/cp1250.h"
+#include "contest/cp1250.h"
 
 namespace pelikan {
 
@@ -25,5 +25,7 @@ QString FromCp1250(std::string_view bytes) {
   for (const char byte : bytes) *out++ = QChar(Cp1250ToUnicode(static_cast<unsigned char>(byte)));
   return text;
 }
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace pelikan

@@ -11,10 +11,13 @@
 namespace pelikan {
 
 // The engine's Windows-1250 codec for QString, the window's text: the same
-// rule as every other path (engine/cp1250.h). Cheap enough for every line a
+// rule as every other path (contest/cp1250.h). Cheap enough for every line a
 // view shows.
 std::string ToCp1250(QStringView text);
 QString FromCp1250(std::string_view bytes);
+
+// The engine's and the contest table's words, which are UTF-8.
+QString FromUtf8(std::string_view text);
 
 }  // namespace pelikan
 

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <utility>
 
+#include "window/text_codec.h"
+
 namespace pelikan {
 namespace {
 
@@ -22,8 +24,10 @@ const QString kContinued = QStringLiteral("\u21AA ");
 
 }  // namespace
 
-TextViewer::TextViewer(const QString& title, const QString& text, std::function<void()> open_in_editor, QWidget* parent)
+TextViewer::TextViewer(const QString& title, const QString& text, std::function<void()> open_in_editor,
+                       Language language, QWidget* parent)
     : QDialog(parent) {
+  const auto word = [language](Word w) { return FromUtf8(WordOf(w, language)); };
   setObjectName(QStringLiteral("TextViewer"));
   setWindowTitle(title);
   text_ = new QPlainTextEdit(this);
@@ -37,15 +41,12 @@ TextViewer::TextViewer(const QString& title, const QString& text, std::function<
   text_->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* print = buttons->addButton(QStringLiteral("Tiskaj"), QDialogButtonBox::ActionRole);
+  QPushButton* print = buttons->addButton(word(Word::kPrint), QDialogButtonBox::ActionRole);
   print->setObjectName(QStringLiteral("ViewerPrint"));
-  QPushButton* editor = buttons->addButton(QStringLiteral("Odpri v &urejevalniku"), QDialogButtonBox::ActionRole);
+  QPushButton* editor = buttons->addButton(word(Word::kOpenInEditor), QDialogButtonBox::ActionRole);
   editor->setObjectName(QStringLiteral("ViewerEditor"));
-  editor->setToolTip(
-      QStringLiteral("Odpre datoteko v urejevalniku besedil namizja. Datoteka je zapisana v kodni "
-                     "tabeli Windows-1250: urejevalnik jo mora brati v njej, sicer pokaže napačne "
-                     "črke."));
-  QPushButton* close = buttons->addButton(QStringLiteral("Zapri"), QDialogButtonBox::RejectRole);
+  editor->setToolTip(word(Word::kOpenInEditorTip));
+  QPushButton* close = buttons->addButton(word(Word::kClose), QDialogButtonBox::RejectRole);
   close->setObjectName(QStringLiteral("ViewerClose"));
   connect(print, &QPushButton::clicked, this, &TextViewer::Print);
   connect(editor, &QPushButton::clicked, this, [open_in_editor = std::move(open_in_editor)] { open_in_editor(); });

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include "contest/words.h"
+
 class QFont;
 class QPagedPaintDevice;
 class QPlainTextEdit;
@@ -21,7 +23,7 @@ class TextViewer : public QDialog {
   Q_OBJECT
 
  public:
-  TextViewer(const QString& title, const QString& text, std::function<void()> open_in_editor,
+  TextViewer(const QString& title, const QString& text, std::function<void()> open_in_editor, Language language,
              QWidget* parent = nullptr);
 
   void Print();

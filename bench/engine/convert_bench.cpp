@@ -70,7 +70,7 @@ std::string GenerateLog(int contacts, LogFormat format = LogFormat::kListing) {
   return log;
 }
 
-// One conversion of the generated log. Without the file (CheckLog) what is
+// One conversion of the generated log. Without the file (a check) what is
 // left is the conversion itself and the read of the log, without the
 // kernel's work of writing, syncing and replacing the Cabrillo file.
 template <bool kWriteFile>
@@ -82,8 +82,8 @@ void BM_Conversion(benchmark::State& state) {
   data.Callsign = "S59AAA";
   data.LicenceYear = "1985";
   for (auto _ : state) {
-    ConversionResult result =
-        kWriteFile ? ConvertLog(dir / "log.txt", data, dir / "S59AAA.cbr") : CheckLog(dir / "log.txt", data);
+    ConversionResult result = ConvertLogFile(dir / "log.txt", data);
+    if (kWriteFile) WriteCabrilloFile(result, dir / "log.txt", dir / "S59AAA.cbr");
     if (!result.ok() || result.record_count != contacts) state.SkipWithError("conversion failed");
     benchmark::DoNotOptimize(result);
   }

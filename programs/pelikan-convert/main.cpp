@@ -11,6 +11,8 @@
 #include <variant>
 #include <vector>
 
+#include "contest/cp1250.h"
+#include "contest/file_name.h"
 #include "contest/value_checks.h"
 #include "engine/convert_log.h"
 #include "engine/messages.h"
@@ -30,14 +32,15 @@ void EndBySignal(int signal) {
 
 // Prints what the run gave and returns the exit status; `warned`: there were
 // warnings before the run.
-int Report(const pelikan::ConversionResult& result, const pelikan::Options& options, bool warned) {
+int Report(const pelikan::ConversionResult& result, const pelikan::Options& options,
+           const std::filesystem::path& cabrillo_path, bool warned) {
   const std::string log_shown = pelikan::ShownPath(options.log_path);
   pelikan::PrintLines(stdout, result.result_list);
   const bool output_failed = std::fflush(stdout) != 0 || std::ferror(stdout);
   const int output_error = errno;
-  pelikan::PrintWarnings(result, log_shown);
+  pelikan::PrintWarnings(result, log_shown, cabrillo_path.string());
   if (result.failure) {
-    std::fprintf(stderr, "pelikan-convert: %s\n", pelikan::FailureMessage(*result.failure, log_shown).c_str());
+    std::fprintf(stderr, "pelikan-convert: %s\n", pelikan::FailureLine(*result.failure, log_shown).c_str());
     return pelikan::kExitFailed;
   }
   pelikan::PrintLines(stderr, std::array<std::string_view, 1>{result.processed_message});
@@ -67,10 +70,10 @@ int main(int argc, char* argv[]) {
 
   // Named after the callsign as the field shows it once left, in the file
   // system's encoding.
-  const std::string callsign = pelikan::Cp1250AsUtf8(options.data.Callsign);
-  const std::optional<std::string> file_name = pelikan::CabrilloFileName(callsign);
+  const std::optional<std::string> file_name = pelikan::CabrilloFileName(options.data);
   if (!file_name) {
-    std::fprintf(stderr, "pelikan-convert: the callsign \"%s\" gives no file name\n", callsign.c_str());
+    std::fprintf(stderr, "pelikan-convert: the callsign \"%s\" gives no file name\n",
+                 pelikan::Cp1250AsUtf8(options.data.Callsign).c_str());
     return pelikan::kExitUsage;
   }
   // Odd field values are said before the run, in the form of the log's
@@ -79,12 +82,10 @@ int main(int argc, char* argv[]) {
       std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
   const std::vector<pelikan::FieldWarning> odd = pelikan::CheckFieldValues(options.data, int{today.year()});
   for (const pelikan::FieldWarning& warning : odd) {
-    std::fprintf(stderr, "pelikan-convert: warning: %s\n", warning.english.c_str());
+    std::fprintf(stderr, "pelikan-convert: warning: %s\n", warning.converter.c_str());
   }
-  const pelikan::ConversionResult result =
-      options.check
-          ? pelikan::CheckLog(options.log_path, options.data, pelikan::SystemFileSystem(), options.format)
-          : pelikan::ConvertLog(options.log_path, options.data, std::filesystem::path(options.output_dir) / *file_name,
-                                pelikan::SystemFileSystem(), options.format);
-  return Report(result, options, !odd.empty());
+  pelikan::ConversionResult result = pelikan::ConvertLogFile(options.log_path, options.data, options.format);
+  const std::filesystem::path cabrillo_path = std::filesystem::path(options.output_dir) / *file_name;
+  if (!options.check) pelikan::WriteCabrilloFile(result, options.log_path, cabrillo_path);
+  return Report(result, options, cabrillo_path, !odd.empty());
 }

@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include "contest/cp1250.h"
 #include "contest/editing_rules.h"
 #include "contest/fields.h"
-#include "engine/cp1250.h"
 
 namespace pelikan {
 namespace {

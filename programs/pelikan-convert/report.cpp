@@ -9,7 +9,7 @@
 
 namespace pelikan {
 
-void PrintWarnings(const ConversionResult& result, const std::string& log_shown) {
+void PrintWarnings(const ConversionResult& result, const std::string& log_shown, const std::string& cabrillo_path) {
   for (const LogNote& note : result.notes) {
     const std::string where = log_shown + (note.line != 0 ? ":" + std::to_string(note.line) : "") +
                               (note.IsWarning() ? ": warning: " : ": note: ");
@@ -26,11 +26,11 @@ void PrintWarnings(const ConversionResult& result, const std::string& log_shown)
     std::fprintf(stderr,
                  "pelikan-convert: warning: %s was written, but its folder could not be synced (%s): "
                  "a power cut may still bring back the old file\n",
-                 ShownPath(result.output_path.string()).c_str(), SystemWords(result.folder_sync_error).c_str());
+                 ShownPath(cabrillo_path).c_str(), SystemWords(result.folder_sync_error).c_str());
   }
 }
 
-std::string FailureMessage(const ConversionFailure& failure, const std::string& log_shown) {
+std::string FailureLine(const ConversionFailure& failure, const std::string& log_shown) {
   const std::string path = ShownPath(failure.path.string());
   const std::string& reason = failure.reason;
   switch (failure.kind) {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "contest/cp1250.h"
 #include "engine/convert_log.h"
-#include "engine/cp1250.h"
 #include "engine/messages.h"
 
 namespace pelikan {
@@ -36,11 +36,13 @@ void PrintLines(std::FILE* stream, const Lines& lines) {
 
 // One line per note of the run on standard error, in the form editors jump
 // to ("log.txt:57: warning: ..."), and a line for a folder that could not be
-// synced.
-void PrintWarnings(const ConversionResult& result, const std::string& log_shown);
+// synced once `cabrillo_path` was written there.
+void PrintWarnings(const ConversionResult& result, const std::string& log_shown, const std::string& cabrillo_path);
 
-// Why the run failed, for "pelikan-convert: ...".
-std::string FailureMessage(const ConversionFailure& failure, const std::string& log_shown);
+// Why the run failed, as the converter's last line says it after
+// "pelikan-convert: " (the window's and the page's words are
+// FailureMessage's).
+std::string FailureLine(const ConversionFailure& failure, const std::string& log_shown);
 
 }  // namespace pelikan
 

@@ -117,6 +117,13 @@ class FaultyDisk : public FileSystem {
   int links_ = 0;
 };
 
+// kLog converted in memory and written to `target` on `disk`.
+ConversionResult Write(const std::filesystem::path& target, FileSystem& disk = SystemFileSystem()) {
+  ConversionResult result = ConvertLog(kLog, ContestData{});
+  WriteCabrilloFile(result, {}, target, disk);
+  return result;
+}
+
 TEST(ConversionTest, EachStepFailing) {
   // clang-format off
   const std::tuple<Step, const char*, bool> rows[] = {  // the step, the reason, unnamed files
@@ -137,7 +144,8 @@ TEST(ConversionTest, EachStepFailing) {
     WriteFile(dir / "log.txt", kLog);
     WriteFile(dir / "S5.cbr", kOld);
     FaultyDisk disk(step, unnamed);
-    const ConversionResult result = ConvertLog(dir / "log.txt", ContestData{}, dir / "S5.cbr", disk);
+    ConversionResult result = ConvertLogFile(dir / "log.txt", ContestData{}, LogFormat::kAuto, disk);
+    WriteCabrilloFile(result, dir / "log.txt", dir / "S5.cbr", disk);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure->reason, reason);
     EXPECT_EQ(result.failure->kind, step == Step::kOutOfMemory ? FailureKind::kOutOfMemory
@@ -157,14 +165,14 @@ TEST(ConversionTest, EachStepFailing) {
       if (const pid_t child = ::fork(); child == 0) {
         FaultyDisk disk(step, unnamed);
         disk.kill = true;
-        ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", disk);
+        Write(dir / "S5.cbr", disk);
         std::_Exit(0);
       } else {
         int status = 0;
         ::waitpid(child, &status, 0);
         EXPECT_TRUE(WIFSIGNALED(status) && ReadFile(dir / "S5.cbr") == kOld) << static_cast<int>(step);
       }
-      EXPECT_TRUE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr").ok());
+      EXPECT_TRUE(Write(dir / "S5.cbr").ok());
       EXPECT_EQ(Entries(dir.path), 1) << static_cast<int>(step) << (unnamed ? " unnamed" : " named");
     }
   }
@@ -173,24 +181,24 @@ TEST(ConversionTest, EachStepFailing) {
     TempDir dir;
     WriteFile(dir / "S5.cbr", kOld);
     FaultyDisk disk(Step::kSyncFolder, unnamed);
-    const ConversionResult result = ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", disk);
+    const ConversionResult result = Write(dir / "S5.cbr", disk);
     EXPECT_TRUE(result.ok() && result.folder_sync_error == EIO && !result.processed_message.empty());
     EXPECT_TRUE(ReadFile(dir / "S5.cbr").ends_with("END-OF-LOG:\r\n") && Entries(dir.path) == 1);
   }
   // Success is read from the result, not from errno.
   TempDir synced;
   FaultyDisk stale(Step::kStaleErrno);
-  EXPECT_EQ(ConvertLogText(kLog, ContestData{}, synced / "S5.cbr", stale).folder_sync_error, 0);
+  EXPECT_EQ(Write(synced / "S5.cbr", stale).folder_sync_error, 0);
   // Names taken by others at the instant of naming: the next is tried.
   TempDir taken;
   FaultyDisk clashes(Step::kNameTaken);
-  EXPECT_TRUE(ConvertLogText(kLog, ContestData{}, taken / "S5.cbr", clashes).ok());
+  EXPECT_TRUE(Write(taken / "S5.cbr", clashes).ok());
   // A named temporary file takes the mode a new file would have had; where
   // the file system can, the file has no name at all until it is whole.
   TempDir dir;
   FaultyDisk no_mode_change(Step::kSetMode, false), signal(Step::kSignal, true);
-  EXPECT_FALSE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", no_mode_change).ok());
-  EXPECT_TRUE(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr", signal).ok());
+  EXPECT_FALSE(Write(dir / "S5.cbr", no_mode_change).ok());
+  EXPECT_TRUE(Write(dir / "S5.cbr", signal).ok());
   // Only an interrupted read is tried again.
   const int fd = ::open(dir.path.c_str(), O_RDONLY | O_DIRECTORY);
   char buffer[16];
@@ -202,15 +210,26 @@ TEST(ConversionTest, EachStepFailing) {
 // A file that claims to be small is still cut off at the limit while read.
 // (A log read in pieces against a wrong size converts as the same log in
 // memory: the fuzz target's invariant, replayed on its corpus every run.)
-// The callsign is padded once a contact is converted, and only then.
-TEST(ConversionTest, SizeAndPadding) {
+// A failed run writes nothing, and the log itself is never written over.
+TEST(ConversionTest, SizeAndTheLogItself) {
   TempDir dir;
   std::filesystem::resize_file((WriteFile(dir / "log.txt", ""), dir / "log.txt"), kMaxLogBytes + 1);
   FaultyDisk claims_small(Step::kShortReads, true, 100, 1 << 20);
-  const ConversionResult too_large = ConvertLog(dir / "log.txt", ContestData{}, dir / "S5.cbr", claims_small);
+  ConversionResult too_large = ConvertLogFile(dir / "log.txt", ContestData{}, LogFormat::kAuto, claims_small);
   EXPECT_EQ(too_large.failure.value_or(ConversionFailure{}).reason, "File too large");
-  EXPECT_EQ(ConvertLogText(kLog, ContestData{}, dir / "S5.cbr").padded_callsign, "S5    ");
-  EXPECT_EQ(ConvertLogText("", ContestData{}, dir / "S5.cbr").padded_callsign, "S5") << "no contact, no padding";
+  WriteCabrilloFile(too_large, dir / "log.txt", dir / "S5.cbr");
+  EXPECT_EQ(too_large.failure->kind, FailureKind::kLogTooLarge);
+  EXPECT_EQ(Entries(dir.path), 1);
+  WriteFile(dir / "S5.cbr", kLog);
+  std::filesystem::create_hard_link(dir / "S5.cbr", dir / "linked.cbr");
+  std::filesystem::create_symlink("S5.cbr", dir / "symlink.cbr");
+  for (const char* log : {"S5.cbr", "linked.cbr", "symlink.cbr"}) {
+    ConversionResult result = ConvertLogFile(dir / log, ContestData{});
+    WriteCabrilloFile(result, dir / log, dir / "S5.cbr");
+    EXPECT_EQ(result.failure.value_or(ConversionFailure{}).kind, FailureKind::kLogIsOutput) << log;
+    EXPECT_TRUE(result.processed_message.empty());
+    EXPECT_EQ(ReadFile(dir / "S5.cbr"), kLog) << log;
+  }
 }
 
 }  // namespace

@@ -21,8 +21,9 @@
 #include <functional>
 #include <random>
 
+#include "contest/cp1250.h"
+#include "contest/file_name.h"
 #include "engine/convert_log.h"
-#include "engine/cp1250.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     log.remove_prefix(end + 1);
   }
   // The front ends refuse a callsign that gives no name before converting.
-  const std::optional<std::string> name = pelikan::CabrilloFileName(d.Callsign);
+  const std::optional<std::string> name = pelikan::CabrilloFileName(d);
   if (!name) return 0;
   Check(name->find('/') == std::string::npos && *name != "." && *name != "..", "the name stays in its folder");
   const std::filesystem::path path = TheFolder().path / *name;
@@ -125,16 +126,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                         pelikan::LogFormat::kAdif};
   const pelikan::LogFormat format = hash % 2 == 0 ? pelikan::LogFormat::kAuto : formats[hash / 2 % 3];
   FuzzDisk disk({}, 0);
-  const pelikan::ConversionResult result = pelikan::ConvertLogText(log, d, path, disk, format);
+  pelikan::ConversionResult result = pelikan::ConvertLog(log, d, format);
+  const std::string made(result.Cabrillo());
+  pelikan::WriteCabrilloFile(result, {}, path, disk);
   const std::string file = result.ok() ? ReadAndRemove(path) : std::string();
+  Check(!result.ok() || file == made, "the file written is the file made");
   if (AlsoInPieces(data, size)) {
     FuzzDisk pieces(log, static_cast<std::uint32_t>(size * 2654435761u));
-    const pelikan::ConversionResult read = pelikan::ConvertLog("log", d, path, pieces, format);
-    Check(read.ok() == result.ok() && read.result_list == result.result_list &&
-              read.record_count == result.record_count && read.claimed_score == result.claimed_score &&
-              (!read.ok() || ReadAndRemove(path) == file),
+    const pelikan::ConversionResult read = pelikan::ConvertLogFile("log", d, format, pieces);
+    Check(read.result_list == result.result_list && read.record_count == result.record_count &&
+              read.claimed_score == result.claimed_score && read.Cabrillo() == made,
           "a log read in pieces converts as the same log in memory");
-    Check(read.ok() || (read.failure->kind == result.failure->kind && read.failure->line == result.failure->line),
+    // A conversion that failed made no file, and wrote none.
+    Check(read.ok() == !made.empty() &&
+              (read.ok() || (read.failure->kind == result.failure->kind && read.failure->line == result.failure->line)),
           "both fail alike");
   }
 

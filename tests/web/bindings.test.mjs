@@ -20,61 +20,63 @@ before(async () => {
   engine = await createRequire(import.meta.url)(resolve(process.env.PELIKAN_MODULE ?? 'build-web/pelikan-web.js'))();
 });
 
+// The rules themselves are tests/contest's; here, that each reaches the page.
 test('the fields, and the rules as the focus moves', () => {
-  assert.deepEqual(engine.fields().map((f) => f.caption).slice(0, 4), ['Znak *', 'Contest *', 'Licence-year *', 'Kategorija *']);
+  assert.deepEqual(engine.fields('sl').map((f) => f.caption).slice(0, 4), ['Znak *', 'Contest *', 'Licence-year *', 'Kategorija *']);
   const rows = [  // values, field left or entered, the field's value after
-    [with_({0: 's5č€日'}), 'afterLeaving', 0, 0, 'S5Č€?'], [with_({8: 'janez'}), 'afterLeaving', 8, 8, 'janez'],
+    [with_({0: 's5č€日'}), 'afterLeaving', 0, 0, 'S5Č€?'], [with_({8: 'janez日'}), 'afterLeaving', 8, 8, 'janez日'],
     [with_({6: 'ab'}), 'afterLeaving', 2, 6, ''], [with_({6: 'a'}), 'afterEntering', 6, 6, 'S5'],
-    [with_({6: 'S59'}), 'afterEntering', 6, 6, 'S59'], [with_({0: 'žž日'}), 'afterLeaving', 2, 0, 'žž日'],
   ];
   for (const [values, rule, field, shown, expected] of rows) assert.equal(engine[rule](values, field)[shown], expected);
   assert.equal(engine.ready(typed), true);
   assert.equal(engine.ready(with_({3: ''})), false);
-  assert.equal(engine.ready(with_({1: '', 10: ' '})), true);
+  assert.match(engine.dropRefusal(false, false, 1, 'sl'), /^Dnevnik spustite, ko/);
+  assert.equal(engine.dropRefusal(true, false, 1, 'sl'), '');
 });
 
 test('odd values, file names and list files', () => {
-  assert.equal(engine.fieldWarnings(typed, 2026), null);
-  const odd = engine.fieldWarnings(with_({2: '85', 7: 'S51A, S52B'}), 2026);
+  assert.equal(engine.fieldWarnings(typed, 2026, 'sl'), null);
+  const odd = engine.fieldWarnings(with_({2: '85', 7: 'S51A, S52B'}), 2026, 'sl');
   assert.deepEqual([odd.field, odd.details.length], [2, 2]);
-  assert.equal(engine.fileName(with_({0: ' s57x/p '})).name, 's57x_p.cbr');
-  assert.match(engine.fileName(with_({0: ' .. '})).refusal, /^Iz znaka » \.\. «/);
+  assert.equal(engine.fileName(with_({0: ' s57x/p '}), 'sl').name, 's57x_p.cbr');
+  assert.match(engine.fileName(with_({0: ' .. '}), 'sl').refusal, /^Iz znaka » \.\. «/);
   assert.deepEqual(engine.listEntries(new Uint8Array([0xef, 0xbb, 0xbf, 0xc5, 0xbd, 0x0d, 0x0a, 0x59])), ['Ž', 'Y']);
   assert.ok(engine.shippedLists()[0].includes('SINGLE-OP 80M LOW CW'));
   assert.equal(engine.textOf(new Uint8Array([0x8a, 0xe8, 0x0d, 0x0a])), 'Šč\r\n');
-  for (const word of ['dropBeforeReady', 'dropAfterRun', 'dropOneFile', 'nothingToPrint']) assert.ok(engine.words()[word], word);
-  assert.match(engine.tooLargeMessage('big.log'), /^Dnevnik big\.log je večji od 64 MiB\./);
+  assert.equal(engine.words('sl').make, 'Izdelaj CBR');
+  assert.match(engine.tooLargeMessage('big.log', 'sl'), /^Dnevnik big\.log je večji od 64 MiB\./);
 });
 
+// A conversion with the typed fields, in Slovenian, to the file S59AAA.cbr.
+const convert = (log, fields = typed, name = 'log.txt') => engine.convert(log, fields, name, 'S59AAA.cbr', 'sl');
+
 test('a conversion gives the golden file, a refused one its message', () => {
-  const done = engine.convert(golden('worked_example', 'log.txt'), typed, 'log.txt');
+  const done = convert(golden('worked_example', 'log.txt'));
   assert.deepEqual(Buffer.from(done.file), golden('worked_example', 'S59AAA.cbr'));
   assert.match(done.report.details[0], /^vrstica 2: zveza je zgodnejša od tiste pred njo/);
   const list = () => new TextDecoder().decode(engine.lines(0, 1e6));
   assert.equal(list(), golden('worked_example', 'list.txt').toString());
   assert.equal(new TextDecoder().decode(engine.lines(done.lines - 1, 5)), 'Skupaj  3   tock   x     2 mnozilcev  =  6  tock\n');
-  const refused = engine.convert(golden('line_too_long', 'log.txt'), typed, 'log.txt');
+  const refused = convert(golden('line_too_long', 'log.txt'));
   assert.equal(refused.ok, false);
   assert.match(refused.failure, /^Vrstica 4 dnevnika log.txt je daljša od 32767 znakov\./);
   assert.match(list(), /\n\*\*\* Pretvorba se je ustavila; datoteka CBR ni bila zapisana\.\n$/);
-  const no_name = engine.convert(golden('worked_example', 'log.txt'), with_({0: ' .. '}), 'log.txt');
-  assert.deepEqual([no_name.ok, no_name.lines, list()], [false, 0, '']);
-  assert.match(no_name.failure, /^Iz znaka » \.\. «/);
-  const report = engine.convert(golden('line_report', 'log.txt'), typed, 'log.txt').report;
+  assert.equal(convert(golden('worked_example', 'log.txt'), with_({0: 'S5'})).blanks, 4, 'the callsign padded');
+  const report = convert(golden('line_report', 'log.txt')).report;
   assert.match(report.details[0], /^vrstica 2: videti je kot zveza/);
   // Beyond the notes kept, one line says how many more there are.
-  const many = engine.convert(new TextEncoder().encode('80 CW 2007-03-04 0601 S57BBB 57\r\n'.repeat(2003)), typed, 'log.txt');
+  const many = convert(new TextEncoder().encode('80 CW 2007-03-04 0601 S57BBB 57\r\n'.repeat(2003)));
   assert.deepEqual([report.details.length, many.report.details.length], [7, 2002]);
   assert.equal(many.report.details[2001], '... in še 3 vrstic, ki niso prikazane.');
 });
 
 test('an ADIF and a Cabrillo export give the listing\'s file, and the status line says what was read', () => {
   for (const [log, kind] of [['log.adi', 'ADIF'], ['log.cabrillo', 'Cabrillo']]) {
-    const done = engine.convert(golden('export_contest_logger', log), typed, log);
+    const done = convert(golden('export_contest_logger', log), typed, log);
     assert.deepEqual(Buffer.from(done.file), golden('export_contest_logger', 'S59AAA.cbr'), log);
     assert.equal(done.report, null);
     assert.match(done.written, new RegExp(`^Zapisano: S59AAA\\.cbr — Dnevnik je v obliki ${kind}\\. `));
   }
-  const pdf = engine.convert(golden('binary_pdf', 'log.txt'), typed, 'entry.pdf');
+  const pdf = convert(golden('binary_pdf', 'log.txt'), typed, 'entry.pdf');
   assert.match(pdf.failure, /^Datoteka entry\.pdf je dokument PDF, ne dnevnik\./);
 });

@@ -60,11 +60,12 @@ class FakeDesktop : public Desktop {
   // The own viewer, shown for real (the last one only): its title, what it shows, and whether it is
   // on screen, read-only in a fixed font, 80 columns wide, with its print button focused, and the one
   // before it gone once closed.
-  void ShowText(QWidget* parent, const QString& title, const QString& text, std::function<void()> edit) override {
+  void ShowText(QWidget* parent, const QString& title, const QString& text, std::function<void()> edit,
+                Language language) override {
     for (TextViewer* viewer : parent->findChildren<TextViewer*>()) viewer->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const bool freed = parent->findChildren<TextViewer*>().isEmpty();
-    Desktop::ShowText(parent, title, text, std::move(edit));
+    Desktop::ShowText(parent, title, text, std::move(edit), language);
     const auto* view = parent->findChild<QPlainTextEdit*>("ViewerText");
     const QFontMetrics metrics = view->fontMetrics();
     const bool fixed = metrics.horizontalAdvance("iiii") == metrics.horizontalAdvance("MMMM");
@@ -78,7 +79,8 @@ class FakeDesktop : public Desktop {
   void WarnWithDetails(QWidget*, const QString&, const QString& text, const QString& details) override {
     warnings << text + "\n--\n" + details;
   }
-  bool WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text, const QString& details) override {
+  bool WarnBeforeGoingOn(QWidget* parent, const QString& title, const QString& text, const QString& details,
+                         Language) override {
     WarnWithDetails(parent, title, text, details);
     return go_on;
   }
@@ -249,7 +251,8 @@ class WindowTest : public ::testing::Test {
       QFile file(Path(what.section(':', 1, 1)));
       if (file.open(QIODevice::ReadOnly)) lines = FromCp1250(file.readAll().toStdString()).split("\r\n");
     } else if (kind == "read") {
-      const CategoryList list = ReadCategoryList(Path(what.section(':', 1)).toStdString(), file_system_);
+      const CategoryList list =
+          ReadCategoryList(Path(what.section(':', 1)).toStdString(), file_system_, Language::kSlovenian);
       return list.error + list.entries.join('|');
     } else if (kind == "items") {
       const auto* box = form_->findChild<QComboBox*>(what.section(':', 1));
@@ -522,9 +525,9 @@ TEST(SystemDesktop, BoxesShowTheirTextAndTellTheAnswer) {
   answer("");
   SystemDesktop().WarnWithDetails(nullptr, "Pelikan", "b", "c");
   answer("Nadaljuj");
-  EXPECT_TRUE(SystemDesktop().WarnBeforeGoingOn(nullptr, "Pelikan", "d", "e"));
+  EXPECT_TRUE(SystemDesktop().WarnBeforeGoingOn(nullptr, "Pelikan", "d", "e", Language::kSlovenian));
   answer("Popravi");
-  EXPECT_FALSE(SystemDesktop().WarnBeforeGoingOn(nullptr, "Pelikan", "f", "g"));
+  EXPECT_FALSE(SystemDesktop().WarnBeforeGoingOn(nullptr, "Pelikan", "f", "g", Language::kSlovenian));
   EXPECT_EQ(seen, QStringList({"a|", "b|c", "d|e", "f|g"}));
 }
 
