@@ -10,6 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
 
+# The benchmarks are built only when asked for.
+cmake -S . -B "$build" -DPELIKAN_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target pelikan-convert convert_bench >/dev/null
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

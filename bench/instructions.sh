@@ -13,6 +13,8 @@ cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
 command -v valgrind >/dev/null || { echo "instructions.sh: needs valgrind" >&2; exit 2; }
 
+# The benchmarks are built only when asked for.
+cmake -S . -B "$build" -DPELIKAN_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target pelikan-convert convert_bench >/dev/null
 work="$(mktemp -d)"
 memory="$(mktemp -d -p /dev/shm)"

@@ -17,6 +17,8 @@ reformat="${REFORMAT_AWK:-../shared/bench/reformat.awk}"
 awk="${AWK:-awk}"
 [ -f "$reformat" ] || { echo "whole.sh: no awk script at $reformat (set REFORMAT_AWK)" >&2; exit 2; }
 
+# The benchmarks are built only when asked for.
+cmake -S . -B "$build" -DPELIKAN_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target pelikan-convert convert_bench >/dev/null
 work="$(mktemp -d)"
 memory="$(mktemp -d -p /dev/shm)"

@@ -1,30 +1,36 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sets up what is missing, builds, and runs the whole test suite: every test
-# (engine, converter, window) under AddressSanitizer and UBSan, a bounded
-# fuzzing run, every test of the normal build, packaging included, and the
-# browser edition: the golden cases through the converter in node, the
-# page's bindings and the page in Chromium.
+# Sets up what is missing, builds, and runs every test once:
+# 1. every C++ suite (contest, engine, converter, golden cases, window)
+#    under AddressSanitizer and UBSan;
+# 2. a bounded fuzzing run, which replays the fuzz corpus too;
+# 3. in the normal build, what the sanitizers cannot run: the package and
+#    install checks, the memory bound, and the golden cases and engine tests
+#    again, since only this build has the SSE2 field splitter that ships;
+# 4. the browser edition: the golden cases through the converter in node,
+#    the page's bindings and the page in Chromium.
+# The benchmarks are not built. One suite alone: see the README.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/format.sh --check
-scripts/build.sh
 
-echo "== Sanitized suite"
+echo "== Every suite, sanitized"
 # Configured every time, so that a folder left from an engine-only build
-# takes the whole project. The package and install checks run in the
-# normal build only: what is shipped is that build.
+# takes the whole project.
 cmake -S . -B build-asan -DPELIKAN_SANITIZE=ON -DPELIKAN_ENGINE_ONLY=OFF -DPELIKAN_BENCH=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-asan -j2
-QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j2
+# The fuzz run below replays the corpus.
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j2 -E '^fuzz\.replay$'
 
 echo "== Fuzzing for ${FUZZ_SECONDS:-60} seconds"
 scripts/fuzz.sh
 
-echo "== Full suite"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+echo "== What ships: the package, the installed tree, the memory bound, the SSE2 splitter"
+cmake -S . -B build -DPELIKAN_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j2
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2 -L shipped
 
 echo "== The browser edition: the converter in node, the bindings, the page in Chromium"
 scripts/web.sh
