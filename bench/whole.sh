@@ -8,12 +8,12 @@
 # /dev/shm), where syncing costs nothing: the difference between the two is
 # what the disk takes to make the write safe.
 #   BUILD_DIR     the build folder (default build)
-#   REFORMAT_AWK  the awk script (default ../shared/bench/reformat.awk)
+#   REFORMAT_AWK  the awk script (default bench/reformat.awk)
 #   AWK           the awk to run it with (default awk)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
-reformat="${REFORMAT_AWK:-../shared/bench/reformat.awk}"
+reformat="${REFORMAT_AWK:-bench/reformat.awk}"
 awk="${AWK:-awk}"
 [ -f "$reformat" ] || { echo "whole.sh: no awk script at $reformat (set REFORMAT_AWK)" >&2; exit 2; }
 

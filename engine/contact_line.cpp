@@ -27,7 +27,8 @@ void AssignWithoutColons(std::string& time, std::string_view text) {
 // Lays a line out in text already filled with blanks: pieces are copied in
 // and blank runs skipped. A contact's two lines are built this way, each at
 // its final size at once, because piecewise appends (a capacity check and a
-// copy call for every piece) cost a whole conversion 48 % more instructions.
+// copy call for every piece) cost half again as many instructions
+// (bench/README.md, "LineWriter").
 class LineWriter {
  public:
   explicit LineWriter(char* at) : at_(at) {}
@@ -111,7 +112,8 @@ void ContactSettings::NormaliseTime(const std::vector<std::string_view>& fields,
   // bytes long, and std::find looks through them inline where
   // string_view::find called memchr for each, five times a contact; with the
   // copy below left out when the scan took the same field, a whole
-  // conversion takes 5.3 % fewer instructions.
+  // conversion takes fewer instructions (bench/README.md, "Time copied
+  // once").
   if (time_.empty() || time_[0] < '0' || time_[0] > '9') return;
   for (int i = 0; i < layout.CallColumn; ++i) {
     std::string_view field = Field(fields, i);

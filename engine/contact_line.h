@@ -34,8 +34,8 @@ std::optional<ColumnLayout> DetectLayout(const std::vector<std::string_view>& fi
 class ContactSettings {
  public:
   // A date as the file writes it, "yyyy-mm-dd": a fixed size, so that
-  // keeping one costs a copy of ten bytes and no string (a string costs a
-  // whole conversion 2.1 % more instructions).
+  // keeping one costs a copy of ten bytes and no string (bench/README.md,
+  // "IsoDate").
   using IsoDate = std::array<char, 10>;
 
   // Settles the mode, the band, the time and the date of the contact line
@@ -64,8 +64,8 @@ class ContactSettings {
   int date_column_ = 0;
   std::optional<IsoDate> date_;  // the date of this line
   // The last text read as a date and what it gave: a log repeats one or two
-  // dates on every line, and reading each anew costs a whole conversion
-  // 13.3 % more instructions.
+  // dates on every line, and reading each anew costs (bench/README.md,
+  // "DateOf").
   std::string last_date_text_;
   std::optional<IsoDate> last_date_;
 };
@@ -97,7 +97,7 @@ std::string_view Padded(std::string_view text, std::array<char, width>& room, bo
 
 // Copies `size` bytes, as std::memcpy does. Nearly every piece of a line is
 // a few bytes long, and a call to memcpy for each cost more than the copies
-// (1.8 % more instructions for a whole conversion): up to 16 bytes are moved
+// (bench/README.md, "CopyPiece"): up to 16 bytes are moved
 // inline, as two overlapping moves of a fixed size, or for up to three as
 // the first, middle and last byte. An empty piece may have no data at all,
 // and is not touched.

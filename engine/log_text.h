@@ -68,8 +68,8 @@ std::vector<std::string> ListFileEntries(std::string_view bytes);
 // line, and the last line needs none.
 template <typename OnLine>
 void ForEachLine(std::string_view text, OnLine&& on_line) {
-  // memchr (find is memchr too) rather than a loop over bytes, which costs
-  // a whole conversion 11.4 % more instructions: memchr is vectorised. The
+  // memchr (find is memchr too) rather than a loop over bytes, which cost
+  // more (bench/README.md, "ForEachLine"): memchr is vectorised. The
   // next LF is kept until the lines pass it, so that every byte is searched
   // once: looked for from every line, it would read a log of lone CRs to
   // its end once per line, hours for a large one.

@@ -11,7 +11,7 @@ namespace pelikan {
 
 // The lines of a result list, kept back to back in one text. A conversion
 // adds a line for every contact, and a string for each cost an allocation
-// and a release each, 14 % more instructions for a whole conversion.
+// and a release each (bench/README.md, "ResultList as one text").
 class ResultList {
  public:
   // Reads the lines as views, first to last.

@@ -19,8 +19,9 @@ namespace {
 // A conversion touches some 14 MB of fresh heap for a large log (the result
 // list, the file text, the registers). Every fresh 4 KiB page costs a fault,
 // dear on a virtual machine, while a 2 MiB page costs one: for a log at the
-// contact limit, 2,474 faults a run become 336 and the run takes 7-14 % less
-// time (--help, which needs little heap, about 0.3 ms more). Transparent
+// contact limit, most of a run's faults go, and the run takes less time
+// (bench/README.md, "Huge-page heap"; --help, which needs little heap,
+// takes a little more). Transparent
 // huge pages are commonly given only where asked for (madvise), and glibc
 // asks for none: so the heap is grown by one step that is then asked for,
 // and the blocks that would each get a mapping of their own are taken from

@@ -14,8 +14,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/format.sh --check
+# Each step says how far into the run it starts.
+step() { echo "== $* ($((SECONDS / 60))m$((SECONDS % 60))s)"; }
 
-echo "== Every suite, sanitized"
+step "Every suite, sanitized"
 # Configured every time, so that a folder left from an engine-only build
 # takes the whole project.
 cmake -S . -B build-asan -DPELIKAN_SANITIZE=ON -DPELIKAN_ENGINE_ONLY=OFF -DPELIKAN_BENCH=OFF \
@@ -24,16 +26,20 @@ cmake --build build-asan -j2
 # The fuzz run below replays the corpus.
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j2 -E '^fuzz\.replay$'
 
-echo "== Fuzzing for ${FUZZ_SECONDS:-60} seconds"
-scripts/fuzz.sh
+step "Fuzzing for ${FUZZ_SECONDS:-60} seconds, and the browser edition built meanwhile"
+# The fuzzer runs on one core: the WebAssembly build takes the other.
+scripts/fuzz.sh --build-only
+scripts/fuzz.sh &
+fuzzing=$!
+JOBS=1 scripts/web.sh >build-web.log 2>&1 || { cat build-web.log; exit 1; }
+wait "$fuzzing"
 
-echo "== What ships: the package, the installed tree, the memory bound, the SSE2 splitter"
+step "What ships: the package, the installed tree, the memory bound, the SSE2 splitter"
 cmake -S . -B build -DPELIKAN_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2 -L shipped
 
-echo "== The browser edition: the converter in node, the bindings, the page in Chromium"
-scripts/web.sh
+step "The browser edition: the converter in node, the bindings, the page in Chromium"
 # playwright-core as the lock file pins it; it drives Debian's Chromium and
 # downloads no browser of its own.
 sudo=""
@@ -43,3 +49,4 @@ for tool in chromium npm; do
 done
 npm ci --no-audit --no-fund --loglevel=error
 ctest --test-dir build-web --output-on-failure -j2
+step "Done"

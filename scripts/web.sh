@@ -7,6 +7,7 @@
 # comes from Debian's packages.
 #   WEB_CMAKE_ARGS  more options for the first configure (e.g.
 #                   -DPELIKAN_WEB_SIMD=OFF), split at blanks
+#   JOBS            jobs for the build (default 2)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-web
@@ -33,4 +34,4 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" ${WEB_CMAKE_ARGS:-} >/dev/null
 fi
-cmake --build "$build" -j2
+cmake --build "$build" -j"${JOBS:-2}"

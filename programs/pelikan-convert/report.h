@@ -16,8 +16,8 @@ namespace pelikan {
 
 // Writes Windows-1250 `lines` as UTF-8, one to a line, gathered into blocks
 // so that a long result list costs a few writes: each system call is dear
-// on a virtual machine. A write through stdio for each line costs a whole
-// conversion 5.6 % more instructions and some 3-6 % more time.
+// on a virtual machine. A write through stdio for each line cost more
+// instructions and more time (bench/README.md, "PrintLines blocks").
 template <typename Lines>
 void PrintLines(std::FILE* stream, const Lines& lines) {
   constexpr std::size_t kBlock = std::size_t{1} << 20;
