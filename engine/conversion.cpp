@@ -217,7 +217,7 @@ void Conversion::ConvertRecord(const LogRecord& r) {
     auto [differing, first] = own_calls_differing_.try_emplace(call, nullptr);
     if (first) {
       differing->second = Note(NoteKind::kOwnCallDiffers, 0, 1);
-      if (differing->second) differing->second->text = call;
+      if (differing->second) differing->second->text = call.substr(0, kMaxNoteText);
     } else if (differing->second) {
       ++differing->second->count;
     }
@@ -226,7 +226,7 @@ void Conversion::ConvertRecord(const LogRecord& r) {
     if (!sent_exchange_seen_) {
       sent_exchange_seen_ = true;
       if ((sent_exchange_differs_ = Note(NoteKind::kSentExchangeDiffers, 0, 0))) {
-        sent_exchange_differs_->text = std::string(r.sent_exchange);
+        sent_exchange_differs_->text = r.sent_exchange.substr(0, kMaxNoteText);
       }
     }
     if (sent_exchange_differs_) ++sent_exchange_differs_->count;
