@@ -105,11 +105,10 @@ bool EqualsNoCase(std::string_view text, std::string_view upper) {
   return text.size() == upper.size() && StartsWithNoCase(text, upper);
 }
 
-// `value` without the blanks and tabs around it.
+// `value` without the blanks around it (tabs and line breaks are blanks by now).
 std::string_view Trimmed(std::string_view value) {
-  while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
-  while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
-  return value;
+  const std::size_t first = value.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string_view() : value.substr(first, value.find_last_not_of(' ') - first + 1);
 }
 
 // A tag as it stands in the log: <NAME>, <NAME:LENGTH> or <NAME:LENGTH:TYPE>.
@@ -168,13 +167,18 @@ class AdifReader {
   // The first "<" from `from` on, or the end of the log.
   std::size_t NextTag(std::size_t from) const;
   void EndRecord(std::size_t end);
-  // The value as the entry takes it: without blanks around it, Windows-1250.
+  // The value as the entry takes it: without blanks around it, Windows-1250,
+  // on one line. A value may run over lines, and a line break taken into
+  // the entry would split its QSO line in two.
   std::string_view Taken(std::string_view value) {
     if (value.empty()) return value;
-    value = Trimmed(value);
-    return utf8_ && SkipAscii(value, 0) != value.size() ? Recoded(value) : value;
+    if (utf8_ && SkipAscii(value, 0) != value.size()) value = Recoded(value);
+    if (std::any_of(value.begin(), value.end(), IsControl)) value = OnOneLine(value);
+    return Trimmed(value);
   }
+  static bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; }
   std::string_view Recoded(std::string_view utf8);
+  std::string_view OnOneLine(std::string_view value);
   void Warn(NoteKind kind, std::size_t at, std::string_view text, unsigned pieces = 0);
 
   std::string_view log_;
@@ -272,6 +276,12 @@ std::string_view AdifReader::Recoded(std::string_view value) {
     }
   }
   return recoded;
+}
+
+std::string_view AdifReader::OnOneLine(std::string_view value) {
+  std::string& line = out_.recoded.emplace_back(value);
+  std::replace_if(line.begin(), line.end(), IsControl, ' ');
+  return line;
 }
 
 void AdifReader::EndRecord(std::size_t end) {

@@ -144,6 +144,15 @@ bool LooksLikeContact(std::span<const std::string_view> fields) {
   return call && time && report;
 }
 
+namespace {
+// Not empty, and no blank inside once the padding around it is gone: a
+// blank inside a piece moves every piece after it for a checker.
+bool IsOneItem(std::string_view piece) {
+  const std::size_t first = piece.find_first_not_of(' ');
+  return first != std::string_view::npos && piece.find(' ', first) > piece.find_last_not_of(' ');
+}
+}  // namespace
+
 unsigned FaultyQsoPieces(const QsoPieces& pieces) {
   unsigned faults = 0;
   if (!IsNumber(pieces.frequency)) faults |= kQsoFrequency;
@@ -151,8 +160,8 @@ unsigned FaultyQsoPieces(const QsoPieces& pieces) {
   if (!IsIsoDate(pieces.date)) faults |= kQsoDate;
   if (!IsHhmm(pieces.time)) faults |= kQsoTime;
   if (!LooksLikeCallsign(WithoutTrailingBlanks(pieces.worked_call))) faults |= kQsoWorkedCall;
-  if (WithoutTrailingBlanks(pieces.received_report).empty()) faults |= kQsoReceivedReport;
-  if (pieces.exchange.empty()) faults |= kQsoExchange;
+  if (!IsOneItem(pieces.received_report)) faults |= kQsoReceivedReport;
+  if (!IsOneItem(pieces.exchange)) faults |= kQsoExchange;
   return faults;
 }
 

@@ -52,8 +52,8 @@ enum QsoPiece : unsigned {
   kQsoDate = 1u << 2,            // not a valid yyyy-mm-dd
   kQsoTime = 1u << 3,            // not four digits from 0000 to 2359
   kQsoWorkedCall = 1u << 4,      // not shaped like a callsign
-  kQsoReceivedReport = 1u << 5,  // empty
-  kQsoExchange = 1u << 6,        // empty
+  kQsoReceivedReport = 1u << 5,  // empty, or with a blank inside
+  kQsoExchange = 1u << 6,        // empty, or with a blank inside
 };
 
 struct LogNote {
