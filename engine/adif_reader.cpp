@@ -108,7 +108,8 @@ bool EqualsNoCase(std::string_view text, std::string_view upper) {
 // `value` without the blanks around it (tabs and line breaks are blanks by now).
 std::string_view Trimmed(std::string_view value) {
   const std::size_t first = value.find_first_not_of(' ');
-  return first == std::string_view::npos ? std::string_view() : value.substr(first, value.find_last_not_of(' ') - first + 1);
+  return first == std::string_view::npos ? std::string_view()
+                                         : value.substr(first, value.find_last_not_of(' ') - first + 1);
 }
 
 // A tag as it stands in the log: <NAME>, <NAME:LENGTH> or <NAME:LENGTH:TYPE>.

@@ -61,6 +61,10 @@ std::string_view NothingToPrintMessage(Language language);
 // The status line after a run, naming the file written, then what the notes
 // tell of the whole log: the kind read, what was left out or changed.
 std::string WrittenMessage(std::string_view file_shown, const std::vector<LogNote>& notes, Language language);
+// The page's status line after a run, which knows only what it gave the
+// browser: the name, that the file is among the browser's downloads, and
+// that the browser may rename it; then the notes as above.
+std::string HandedOverMessage(std::string_view file_name, const std::vector<LogNote>& notes, Language language);
 
 // The callsign field (UTF-8) gives no file name.
 std::string NoFileNameMessage(std::string_view callsign, Language language);

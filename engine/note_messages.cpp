@@ -160,14 +160,34 @@ std::string LineReportMessage(int warnings, Language language) {
          "podrobnostih.";
 }
 
-std::string WrittenMessage(std::string_view file_shown, const std::vector<LogNote>& notes, Language language) {
-  std::string message = (language == Language::kEnglish ? "Written: " : "Zapisano: ") + std::string(file_shown);
+namespace {
+
+// `message`, then the notes on the whole log that are information.
+std::string WithInformation(std::string message, const std::vector<LogNote>& notes, Language language) {
   const char* separator = " — ";
   for (const LogNote& note : notes) {
     if (note.IsWarning()) continue;
     message.append(std::exchange(separator, " ")).append(NoteMessage(note, language));
   }
   return message;
+}
+
+}  // namespace
+
+std::string WrittenMessage(std::string_view file_shown, const std::vector<LogNote>& notes, Language language) {
+  return WithInformation((language == Language::kEnglish ? "Written: " : "Zapisano: ") + std::string(file_shown), notes,
+                         language);
+}
+
+std::string HandedOverMessage(std::string_view file_name, const std::vector<LogNote>& notes, Language language) {
+  const std::string name(file_name);
+  return WithInformation(
+      language == Language::kEnglish
+          ? "Handed to the browser: " + name +
+                ", among its downloads; where one of that name is there already, the browser may rename it."
+          : "Dano brskalniku: " + name +
+                ", med njegove prenose; če datoteka s tem imenom tam že je, jo brskalnik lahko preimenuje.",
+      notes, language);
 }
 
 }  // namespace pelikan

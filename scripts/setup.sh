@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine valgrind
   xdg-utils libglib2.0-bin strace time
-  xvfb xauth xdotool imagemagick fonts-dejavu-core
+  xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils
   help2man dpkg-dev lintian appstream desktop-file-utils
 )
 

@@ -138,11 +138,17 @@ std::string TooLargeMessage(const std::string& name, const std::string& language
 std::string CannotReadMessage(const std::string& name, const std::string& reason, const std::string& language) {
   return FailureMessage({FailureKind::kCannotReadLog, name, reason, 0, 0, {}}, name, false, LanguageOf(language));
 }
+// Why the file could not be saved where the user chose.
+std::string CannotWriteMessage(const std::string& name, const std::string& reason, const std::string& language) {
+  return FailureMessage({FailureKind::kCannotWriteFile, name, reason, 0, 0, {}}, name, false, LanguageOf(language));
+}
 
 // The result list of the last conversion, of which the page asks for the
 // lines it shows: turning tens of thousands of lines into text for the page
-// took longer than the conversion, and a view shows a few dozen.
+// took longer than the conversion, and a view shows a few dozen. Its notes,
+// for the status line once the file is saved elsewhere.
 ResultList shown_list;
+std::vector<LogNote> shown_notes;
 
 // Lines `first` to `first + count` of the result list, as one UTF-8 text
 // with "\n" between lines (bytes).
@@ -160,9 +166,9 @@ val Lines(int first, int count) {
 // with a log of the name `log_name`; the file is to be called `file_name`,
 // as FileName gave it when the run began. The result: ok, the count of
 // lines of its result list (see Lines), the blanks the callsign field gains,
-// and either the processed-records message, the status line and the file's
-// bytes, or the failure's message; the line report (message and details)
-// or null.
+// and either the processed-records message, the status line for the file
+// handed over as a download and the file's bytes, or the failure's message;
+// the line report (message and details) or null.
 val Convert(const val& log_bytes, const val& values, const std::string& log_name, const std::string& file_name,
             const std::string& code) {
   const Language language = LanguageOf(code);
@@ -174,7 +180,7 @@ val Convert(const val& log_bytes, const val& values, const std::string& log_name
   if (result.ok()) {
     out.set("file", ByteArray(result.Cabrillo()));
     out.set("message", Cp1250AsUtf8(result.processed_message));
-    out.set("written", WrittenMessage(file_name, result.notes, language));
+    out.set("status", HandedOverMessage(file_name, result.notes, language));
     out.set("failure", val::null());
   } else {
     ConversionFailure& failure = *result.failure;
@@ -183,6 +189,7 @@ val Convert(const val& log_bytes, const val& values, const std::string& log_name
     result.result_list.push_back(kRunStoppedLine);
   }
   shown_list = std::move(result.result_list);
+  shown_notes = result.notes;
   out.set("lines", static_cast<int>(shown_list.size()));
   if (const int warnings = result.WarningCount()) {
     std::vector<std::string> details;
@@ -196,6 +203,12 @@ val Convert(const val& log_bytes, const val& values, const std::string& log_name
     out.set("report", val::null());
   }
   return out;
+}
+
+// The status line once the last run's file is saved where the user chose,
+// under the name `name`.
+std::string SavedMessage(const std::string& name, const std::string& language) {
+  return WrittenMessage(name, shown_notes, LanguageOf(language));
 }
 
 // The text of a Windows-1250 file, for the page to show.
@@ -282,8 +295,10 @@ EMSCRIPTEN_BINDINGS(pelikan) {
   emscripten::function("maxLogBytes", &MaxLogBytes);
   emscripten::function("tooLargeMessage", &TooLargeMessage);
   emscripten::function("cannotReadMessage", &CannotReadMessage);
+  emscripten::function("cannotWriteMessage", &CannotWriteMessage);
   emscripten::function("convert", &Convert);
   emscripten::function("lines", &Lines);
+  emscripten::function("savedMessage", &SavedMessage);
   emscripten::function("textOf", &TextOf);
   emscripten::function("warmUp", &WarmUp);
   emscripten::function("listEntries", &ListEntries);

@@ -5,14 +5,14 @@
 // and no connection at all. The words the page shows before its script
 // runs (its title, the note for a browser without JavaScript) are the
 // engine's, asked of it here.
-// Usage: node bundle.mjs TEMPLATE STYLE ENGINE VIEW OUTPUT
+// Usage: node bundle.mjs TEMPLATE STYLE ENGINE VIEW OUTPUT VERSION
 
 import {createHash} from 'node:crypto';
 import {readFileSync, writeFileSync} from 'node:fs';
 import {createRequire} from 'node:module';
 import {resolve} from 'node:path';
 
-const [template, style, engine, view, output] = process.argv.slice(2).map((path, i) =>
+const [template, style, engine, view, output, version] = process.argv.slice(2).map((path, i) =>
   i < 4 ? readFileSync(path, 'utf8') : path);
 const module = await createRequire(import.meta.url)(resolve(process.argv[4]))();
 const [slovenian, english] = ['sl', 'en'].map((language) => module.words(language));
@@ -22,6 +22,7 @@ const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').dige
 // whole, so that a "$" in them stays as it is.
 const parts = {
   PROGRAM: slovenian.program,
+  VERSION: version,
   NEEDS_SCRIPT: `${slovenian.needsScript} / ${english.needsScript}`,
   STYLE: style, ENGINE: engine, VIEW: view,
 };

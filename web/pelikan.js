@@ -5,116 +5,192 @@
 // every word it shows is the C++ engine's, reached through its bindings.
 
 const LINE_HEIGHT = 16;  // px, the list's fixed line height (style.css)
+const $ = (id) => document.getElementById(id);
 
 export function start(engine) {
-  const $ = (id) => document.getElementById(id);
-  const utf8 = new TextDecoder();
-  const language = 'sl';
-  const fields = engine.fields(language);
-  const words = engine.words(language);
-  const make = $('make');
-  const print = $('print');
-  const chooser = $('chooser');
-  const controls = [];
-  const datalists = [];  // of the two category fields
-  let focused = -1;  // the field the user is in, across a switch to another window
-  let written = null;  // the file the last run gave: {name, bytes}
-  let finished = false;  // the run is over: the make button starts over
+  new Page(engine).start();
+}
 
-  // The page's own words, from the engine's table.
-  function showWords() {
-    document.title = words.program;
-    $('frame').textContent = words.frame;
-    make.textContent = finished ? words.exit : words.make;
-    print.textContent = words.print;
-    $('load-list0').textContent = words.loadCategoryList;
-    $('load-list1').textContent = words.loadOverlayList;
-    $('list').setAttribute('aria-label', words.resultList);
-    $('alert-title').textContent = words.program;
-    $('alert-summary').textContent = words.details;
-    $('printout-close').textContent = words.close;
+class Page {
+  constructor(engine) {
+    this.engine = engine;
+    this.language = 'sl';
+    this.controls = [];   // the fields' inputs, in tab order
+    this.datalists = [];  // the two category fields' lists
+    this.focused = -1;    // the field the user is in, across a switch to another window
+    this.pointer = null;  // the field a pointer is entering, which keeps its caret where clicked
+    this.written = null;  // the file the last run gave: {name, bytes}
+    this.finished = false;
+    this.lines = 0;       // of the result list
+    this.decoder = new TextDecoder();
   }
 
-  // One row per field, in tab order: the caption as the control's label.
-  function layOut() {
-    const rows = $('fields');
-    const lists = engine.shippedLists();
-    fields.forEach((field, i) => {
-      const label = document.createElement('label');
-      label.htmlFor = `field${i}`;
-      label.textContent = field.caption;
-      const input = document.createElement('input');
-      input.id = `field${i}`;
-      input.name = field.name;
-      input.autocomplete = 'off';
-      input.spellcheck = false;
-      if (field.tip) label.title = input.title = field.tip;
+  start() {
+    this.layOut();
+    this.showWords();
+    this.fresh();
+    this.wire();
+    const callsign = this.controls[0];
+    callsign.focus();
+    callsign.setSelectionRange(callsign.value.length, callsign.value.length);
+    document.body.dataset.ready = 'true';
+    performance.mark('pelikan-ready');  // for bench/page.mjs
+    // While the user types, so that the first log meets the fast code.
+    (window.requestIdleCallback ?? setTimeout)(() => this.engine.warmUp());
+  }
+
+  // One row per field, in tab order: the input, its tip under it while it
+  // has the focus, and its caption as its label.
+  layOut() {
+    const lists = this.engine.shippedLists();
+    for (const [i, field] of this.engine.fields(this.language).entries()) {
+      const input = Object.assign(document.createElement('input'),
+                                  {id: `field${i}`, name: field.name, autocomplete: 'off', spellcheck: false});
+      if (field.required) input.setAttribute('aria-required', 'true');
+      const tip = Object.assign(document.createElement('span'), {id: `tip${i}`, className: 'tip'});
+      const box = Object.assign(document.createElement('div'), {className: 'field'});
+      box.append(input, tip);
+      const label = Object.assign(document.createElement('label'), {htmlFor: input.id, id: `caption${i}`});
+      const row = Object.assign(document.createElement('div'), {className: 'row'});
+      row.append(box, label);
       if (field.list) {
-        input.setAttribute('list', `list${i}`);
-        const options = document.createElement('datalist');
-        options.id = `list${i}`;
-        rows.append(options);
-        fillList(options, lists[datalists.length]);
-        datalists.push(options);
+        const options = Object.assign(document.createElement('datalist'), {id: `list${i}`});
+        input.setAttribute('list', options.id);
+        row.append(options);
+        this.fillList(options, lists[this.datalists.length]);
+        this.datalists.push(options);
       }
-      rows.append(input, label);
-      controls.push(input);
-      input.addEventListener('focus', () => entered(i));
-      input.addEventListener('blur', () => left(i));
-      input.addEventListener('input', updateMake);
-      input.addEventListener('keydown', (event) => {
-        // Enter moves on like Tab, once the field has had the key.
-        if (event.key === 'Enter') {
-          event.preventDefault();
-          moveOn(input);
-        }
-      });
+      $('fields').append(row);
+      this.controls.push(input);
+      this.wireField(input, i);
+    }
+  }
+
+  wireField(input, i) {
+    input.addEventListener('mousedown', () => { this.pointer = input; });
+    input.addEventListener('focus', () => this.entered(i));
+    input.addEventListener('blur', () => this.left(i));
+    input.addEventListener('input', () => this.updateMake());
+    input.addEventListener('keydown', (event) => {
+      // Enter moves on like Tab.
+      if (event.key === 'Enter') {
+        event.preventDefault();
+        this.moveOn(input);
+      }
     });
   }
 
-  function fillList(datalist, entries) {
+  // Every word of the page in its language, from the engine's table.
+  showWords() {
+    const words = this.words = this.engine.words(this.language);
+    document.documentElement.lang = this.language;
+    for (const [i, field] of this.engine.fields(this.language).entries()) {
+      $(`caption${i}`).textContent = field.caption;
+      $(`tip${i}`).textContent = field.tip;
+      $(`tip${i}`).hidden = !field.tip;
+      if (field.tip) this.controls[i].setAttribute('aria-describedby', `tip${i}`);
+      else this.controls[i].removeAttribute('aria-describedby');
+    }
+    const texts = {
+      frame: words.frame, 'required-legend': words.requiredLegend, print: words.print, 'save-as': words.saveAs,
+      clear: words.clearForm, 'load-list0': words.loadCategoryList, 'load-list1': words.loadOverlayList,
+      'list-name': words.resultList, 'alert-summary': words.details,
+    };
+    for (const [id, text] of Object.entries(texts)) $(id).textContent = text;
+    $('make').textContent = this.finished ? words.nextLog : words.make;
+  }
+
+  fillList(datalist, entries) {
     datalist.replaceChildren(...entries.map((entry) => Object.assign(document.createElement('option'), {value: entry})));
   }
 
-  const values = () => controls.map((control) => control.value);
-  function show(next) {
+  values() { return this.controls.map((control) => control.value); }
+  show(next) {
     next.forEach((value, i) => {
-      if (controls[i].value !== value) controls[i].value = value;
+      if (this.controls[i].value !== value) this.controls[i].value = value;
     });
-    updateMake();
+    this.updateMake();
   }
-  function fresh() {
-    show(fields.map((field) => field.startText));
-  }
+  fresh() { this.show(this.engine.fields(this.language).map((field) => field.startText)); }
+  updateMake() { $('make').disabled = !this.engine.ready(this.values()); }
 
-  function entered(i) {
-    if (i === focused) return;  // back from another window: no entering
-    focused = i;
-    if (fields[i].list) return;
-    show(engine.afterEntering(values(), i));
-    const control = controls[i];
-    control.setSelectionRange(control.value.length, control.value.length);
+  // Entering a field: its rule (the club's preset), and its text selected as
+  // in any form, unless a click put the caret, or the preset came, which is
+  // to be typed on.
+  entered(i) {
+    const control = this.controls[i];
+    const pointer = this.pointer === control;
+    this.pointer = null;
+    if (i === this.focused) return;  // back from another window: no entering
+    this.focused = i;
+    const before = control.value;
+    if (!control.list) this.show(this.engine.afterEntering(this.values(), i));
+    if (control.value !== before) control.setSelectionRange(control.value.length, control.value.length);
+    else if (!pointer) control.select();
   }
-  function left(i) {
+  left(i) {
     // Leaving for another window is no leaving of the field.
     if (!document.hasFocus()) return;
-    focused = -1;
-    if (!fields[i].list) show(engine.afterLeaving(values(), i));
+    this.focused = -1;
+    if (!this.controls[i].list) this.show(this.engine.afterLeaving(this.values(), i));
   }
-  function moveOn(from) {
+  moveOn(from) {
     const order = [...document.querySelectorAll('input:not([type=file]), button, #list')].filter(
         (element) => !element.disabled && !element.hidden && element.offsetParent !== null);
     const next = order[order.indexOf(from) + 1];
     if (next) next.focus();
   }
-  function updateMake() {
-    make.disabled = !engine.ready(values());
+
+  wire() {
+    $('make').addEventListener('click', () => this.make());
+    $('chooser').addEventListener('change', () => {
+      const file = $('chooser').files[0];
+      $('chooser').value = '';
+      if (file) this.run(file, this.chosenName);
+    });
+    // A cancelled choice leaves the page as it was: there was no run.
+    $('print').addEventListener('click', () => this.printView());
+    $('save-as').addEventListener('click', () => this.saveAs());
+    $('clear').addEventListener('click', () => this.startOver(true));
+    $('list').addEventListener('scroll', () => this.drawList());
+    for (const i of [0, 1]) {
+      $(`load-list${i}`).addEventListener('click', () => $(`list-file${i}`).click());
+      $(`list-file${i}`).addEventListener('change', (event) => this.loadList(i, event.target));
+    }
+    // A file dragged anywhere, a dialog included, never leaves the page: the
+    // browser would open it in the page's place.
+    for (const type of ['dragenter', 'dragover']) {
+      window.addEventListener(type, (event) => {
+        event.preventDefault();
+        event.dataTransfer.dropEffect = 'copy';
+      }, true);
+    }
+    window.addEventListener('drop', (event) => this.dropped(event), true);
   }
 
-  // The dialogs: a message, its details, and buttons; resolves with the
-  // button chosen.
-  function ask(message, details, buttons) {
+  async make() {
+    if (this.finished) return this.startOver(false);
+    if ((this.chosenName = await this.prepare())) $('chooser').click();
+  }
+
+  async dropped(event) {
+    event.preventDefault();
+    const files = [...event.dataTransfer.items].filter((item) => item.kind === 'file').length;
+    const refusal = this.engine.dropRefusal(!$('make').disabled, this.finished, files, this.language);
+    if (refusal) {
+      $('status').textContent = refusal;
+      return;
+    }
+    const file = event.dataTransfer.files[0];
+    const fileName = await this.prepare();
+    if (fileName) this.run(file, fileName);
+  }
+
+  // The dialogs: `kind` ('error' or 'warning') names them; a message, its
+  // details, and buttons; resolves with the button chosen.
+  ask(kind, message, details, buttons) {
     const dialog = $('alert');
+    $('alert-title').textContent = this.words[kind];
     $('alert-text').textContent = message;
     $('alert-details').hidden = !details;
     $('alert-details-text').textContent = details || '';
@@ -133,63 +209,81 @@ export function start(engine) {
       row.lastChild.focus();
     });
   }
-  const warn = (message, details) => ask(message, details, [words.ok]);
+  warn(kind, message, details) { return this.ask(kind, message, details, [this.words.ok]); }
 
-  // The run: what the make button and a drop have in common. Gives the
-  // file's name for the run, or nothing when it is not to go on.
-  async function prepare() {
-    const name = engine.fileName(values(), language);
+  // What the make button and a drop have in common before the log: gives
+  // the file's name for the run, or nothing when it is not to go on.
+  async prepare() {
+    const name = this.engine.fileName(this.values(), this.language);
     if (name.refusal) {
-      await warn(name.refusal);
+      await this.warn('error', name.refusal);
       return null;
     }
-    const odd = engine.fieldWarnings(values(), new Date().getFullYear(), language);
-    if (odd && (await ask(odd.message, odd.details.join('\n'), [words.goOn, words.goBack])) !== 0) {
-      controls[odd.field].focus();
+    const odd = this.engine.fieldWarnings(this.values(), new Date().getFullYear(), this.language);
+    const words = this.words;
+    if (odd && (await this.ask('warning', odd.message, odd.details.join('\n'), [words.goOn, words.goBack])) !== 0) {
+      this.controls[odd.field].focus();
       return null;
     }
-    written = null;
+    this.written = null;
     return name.name;
   }
 
-  async function run(file, fileName) {
+  async run(file, fileName) {
     performance.mark('pelikan-log-chosen');  // for bench/page.mjs
     $('status').textContent = file.name;
-    if (file.size > engine.maxLogBytes()) return refused(engine.tooLargeMessage(file.name, language));
+    const engine = this.engine;
+    if (file.size > engine.maxLogBytes()) return this.refused(engine.tooLargeMessage(file.name, this.language));
     let bytes;
     try {
       bytes = new Uint8Array(await file.arrayBuffer());
     } catch (error) {
-      return refused(engine.cannotReadMessage(file.name, error.message, language));
+      return this.refused(engine.cannotReadMessage(file.name, error.message, this.language));
     }
-    const result = engine.convert(bytes, values(), file.name, fileName, language);
-    showList(result.lines);
+    const result = engine.convert(bytes, this.values(), file.name, fileName, this.language);
+    this.showList(result.lines);
     performance.mark('pelikan-list-shown');
-    controls[0].value += ' '.repeat(result.blanks);
-    updateMake();
+    this.controls[0].value += ' '.repeat(result.blanks);
+    this.updateMake();
     if (result.ok) {
-      written = {name: fileName, bytes: result.file};
+      this.written = {name: fileName, bytes: result.file};
       $('message').textContent = result.message;
-      $('status').textContent = result.written;
-      download(fileName, result.file);
-      finish();
+      $('status').textContent = result.status;
+      this.download(fileName, result.file);
+      this.finish();
     } else {
-      await warn(result.failure);
+      await this.warn('error', result.failure);
     }
-    if (result.report) await warn(result.report.message, result.report.details.join('\n\n'));
+    if (result.report) await this.warn('warning', result.report.message, result.report.details.join('\n\n'));
     $('list').focus();
   }
-  async function refused(message) {
-    await warn(message);
+  async refused(message) {
+    await this.warn('error', message);
     $('list').focus();
   }
-  function finish() {
-    finished = true;
-    make.textContent = words.exit;
-    print.hidden = false;
+  finish() {
+    this.finished = true;
+    $('make').textContent = this.words.nextLog;
+    $('print').hidden = false;
+    // Only where the browser lets a page ask where to save.
+    $('save-as').hidden = !window.showSaveFilePicker;
   }
 
-  function download(name, bytes) {
+  // The next log, with the station data kept; or, from "clear", a fresh
+  // form as well.
+  startOver(clearForm) {
+    if (clearForm) this.fresh();
+    this.showList(0);
+    this.written = null;
+    this.finished = false;
+    $('make').textContent = this.words.make;
+    $('print').hidden = $('save-as').hidden = true;
+    $('message').textContent = $('status').textContent = '';
+    this.updateMake();
+    (clearForm || $('make').disabled ? this.controls[0] : $('make')).focus();
+  }
+
+  download(name, bytes) {
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
     link.download = name;
@@ -197,111 +291,74 @@ export function start(engine) {
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
   }
 
-  // The list draws only the lines in view, asking the engine for them: tens
-  // of thousands of rows in the document would take longer than the run.
-  let lines = 0;
-  function showList(count) {
-    lines = count;
-    const list = $('list');
-    $('list-space').style.height = `${lines * LINE_HEIGHT}px`;
-    list.scrollTop = list.scrollHeight;  // the summary and the claimed score close the list
-    drawList();
-  }
-  function drawList() {
-    const list = $('list');
-    const first = Math.max(0, Math.floor(list.scrollTop / LINE_HEIGHT) - 5);
-    const count = Math.min(lines - first, Math.ceil(list.clientHeight / LINE_HEIGHT) + 10);
-    const shown = $('list-lines');
-    shown.style.top = `${first * LINE_HEIGHT}px`;
-    shown.textContent = count > 0 ? utf8.decode(engine.lines(first, count)).replace(/\n$/, '') : '';
+  // Where the browser lets a page ask where to save: the same bytes, under
+  // the name and in the folder the user chooses.
+  async saveAs() {
+    if (!this.written) return;
+    const {name, bytes} = this.written;
+    let handle;
+    try {
+      handle = await window.showSaveFilePicker(
+          {suggestedName: name, types: [{description: 'Cabrillo', accept: {'text/plain': ['.cbr']}}]});
+      const writable = await handle.createWritable();
+      await writable.write(bytes);
+      await writable.close();
+    } catch (error) {
+      if (error.name !== 'AbortError') {
+        await this.warn('error', this.engine.cannotWriteMessage(handle?.name ?? name, error.message, this.language));
+      }
+      return;
+    }
+    $('status').textContent = this.engine.savedMessage(handle.name, this.language);
   }
 
-  // The written file in a printable view: fixed width, long lines carried on.
-  function printView() {
-    if (!written) return warn(words.nothingToPrint);
-    $('printout-title').textContent = written.name;
+  // The list draws only the lines in view, asking the engine for them: tens
+  // of thousands of rows in the document would take longer than the run.
+  // Its whole text follows for screen readers once it is shown.
+  showList(count) {
+    this.lines = count;
+    const list = $('list');
+    $('list-space').style.height = `${count * LINE_HEIGHT}px`;
+    list.scrollTop = list.scrollHeight;  // the summary and the claimed score close the list
+    this.drawList();
+    $('list-text').textContent = '';
+    (window.requestIdleCallback ?? setTimeout)(() => {
+      if (this.lines === count) $('list-text').textContent = this.text(0, count);
+    });
+  }
+  drawList() {
+    const list = $('list');
+    const first = Math.max(0, Math.floor(list.scrollTop / LINE_HEIGHT) - 5);
+    const count = Math.min(this.lines - first, Math.ceil(list.clientHeight / LINE_HEIGHT) + 10);
+    const shown = $('list-lines');
+    shown.style.top = `${first * LINE_HEIGHT}px`;
+    shown.textContent = count > 0 ? this.text(first, count) : '';
+  }
+  text(first, count) { return this.decoder.decode(this.engine.lines(first, count)).replace(/\n$/, ''); }
+
+  // The written file on paper: its name on the first page, which is also
+  // the name a PDF is offered under.
+  printView() {
+    if (!this.written) return this.warn('warning', this.words.nothingToPrint);
+    const name = this.written.name;
+    $('printout-title').textContent = name;
     $('printout-text').replaceChildren(
-        ...engine.textOf(written.bytes).replace(/\r\n$/, '').split('\r\n').map((line) => Object.assign(
+        ...this.engine.textOf(this.written.bytes).replace(/\r\n$/, '').split('\r\n').map((line) => Object.assign(
             document.createElement('div'), {textContent: line || ' '})));
-    $('printout').showModal();
+    const title = document.title;
+    document.title = name.replace(/\.cbr$/, '');
+    window.addEventListener('afterprint', () => { document.title = title; }, {once: true});
     window.print();
   }
 
-  function dropRefusal(event) {
-    const files = [...event.dataTransfer.items].filter((item) => item.kind === 'file').length;
-    return engine.dropRefusal(!make.disabled, finished, files, language);
-  }
-
-  showWords();
-  layOut();
-  fresh();
-  let chosenName = null;  // the file's name for the run the chooser is open for
-  make.addEventListener('click', async () => {
-    if (finished) return startOver();
-    if ((chosenName = await prepare())) chooser.click();
-  });
-  chooser.addEventListener('change', () => {
-    const file = chooser.files[0];
-    chooser.value = '';
-    if (file) run(file, chosenName);
-  });
-  // A cancelled choice ends the run, as in the window.
-  chooser.addEventListener('cancel', () => {
-    finish();
-    $('list').focus();
-  });
-  print.addEventListener('click', printView);
-  $('printout-close').addEventListener('click', () => $('printout').close());
-  $('list').addEventListener('scroll', drawList);
-  for (const [i, input] of ['list-file0', 'list-file1'].entries()) {
-    $(`load-list${i}`).addEventListener('click', () => $(input).click());
-    $(input).addEventListener('change', async (event) => {
-      const file = event.target.files[0];
-      if (!file) return;
-      try {
-        fillList(datalists[i], engine.listEntries(new Uint8Array(await file.arrayBuffer())));
-      } catch (error) {
-        await warn(engine.cannotReadMessage(file.name, error.message, language));
-      }
-      event.target.value = '';
-    });
-  }
-  document.addEventListener('dragover', (event) => {
-    event.preventDefault();
-    const refusal = dropRefusal(event);
-    event.dataTransfer.dropEffect = refusal ? 'none' : 'copy';
-  });
-  document.addEventListener('drop', async (event) => {
-    event.preventDefault();
-    const refusal = dropRefusal(event);
-    if (refusal) {
-      $('status').textContent = refusal;
-      return;
+  async loadList(i, input) {
+    const file = input.files[0];
+    if (!file) return;
+    try {
+      this.fillList(this.datalists[i], this.engine.listEntries(new Uint8Array(await file.arrayBuffer())));
+    } catch (error) {
+      await this.warn('error', this.engine.cannotReadMessage(file.name, error.message, this.language));
     }
-    const file = event.dataTransfer.files[0];
-    const fileName = await prepare();
-    if (fileName) run(file, fileName);
-  });
-
-  // KONEC: a page cannot close its tab; it starts over with a fresh form for
-  // the next entrant, as a fresh start of the program would.
-  function startOver() {
-    fresh();
-    showList(0);
-    written = null;
-    finished = false;
-    make.textContent = words.make;
-    print.hidden = true;
-    $('message').textContent = '';
-    $('status').textContent = '';
-    controls[0].focus();
+    input.value = '';
   }
-
-  const callsign = controls[0];
-  callsign.focus();
-  callsign.setSelectionRange(callsign.value.length, callsign.value.length);
-  document.body.dataset.ready = 'true';
-  performance.mark('pelikan-ready');
-  // While the user types, so that the first log meets the fast code.
-  (window.requestIdleCallback ?? setTimeout)(() => engine.warmUp());
 }

@@ -75,7 +75,7 @@ test('an ADIF and a Cabrillo export give the listing\'s file, and the status lin
     const done = convert(golden('export_contest_logger', log), typed, log);
     assert.deepEqual(Buffer.from(done.file), golden('export_contest_logger', 'S59AAA.cbr'), log);
     assert.equal(done.report, null);
-    assert.match(done.written, new RegExp(`^Zapisano: S59AAA\\.cbr — Dnevnik je v obliki ${kind}\\. `));
+    assert.match(done.status, new RegExp(`^Dano brskalniku: S59AAA\\.cbr, .* — Dnevnik je v obliki ${kind}\\. `));
   }
   const pdf = convert(golden('binary_pdf', 'log.txt'), typed, 'entry.pdf');
   assert.match(pdf.failure, /^Datoteka entry\.pdf je dokument PDF, ne dnevnik\./);
