@@ -76,8 +76,9 @@ std::size_t CallsignBlanksAfterRun(std::string_view callsign, int contacts) {
   return contacts > 0 && callsign.size() < kOwnCallWidth ? kOwnCallWidth - callsign.size() : 0;
 }
 
-DropRefusal RefuseDrop(bool ready, bool finished, int files) {
-  if (finished) return DropRefusal::kAfterRun;
+DropRefusal RefuseDrop(bool ready, RunState run, int files) {
+  if (run == RunState::kFileMade) return DropRefusal::kAfterRun;
+  if (run == RunState::kCancelled) return DropRefusal::kAfterCancel;
   if (!ready) return DropRefusal::kBeforeReady;
   return files == 1 ? DropRefusal::kNone : DropRefusal::kNotOneFile;
 }

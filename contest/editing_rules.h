@@ -74,11 +74,14 @@ enum class DropRefusal {
   kNone,         // taken
   kBeforeReady,  // the make button is not on yet
   kAfterRun,     // the run is over and its file made
+  kAfterCancel,  // the run is over: the choice of log was cancelled
   kNotOneFile,   // more than one file, or no file
 };
-// A drop of `files` files onto a form whose make button is on (`ready`), or
-// whose run is over (`finished`).
-DropRefusal RefuseDrop(bool ready, bool finished, int files);
+// Where the form's one run stands.
+enum class RunState { kOpen, kFileMade, kCancelled };
+// A drop of `files` files onto a form whose make button is on (`ready`), in
+// the run state `run`.
+DropRefusal RefuseDrop(bool ready, RunState run, int files);
 
 }  // namespace pelikan
 

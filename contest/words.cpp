@@ -2,6 +2,7 @@
 #include "contest/words.h"
 
 #include <array>
+#include <initializer_list>
 #include <utility>
 
 namespace pelikan {
@@ -24,6 +25,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, static_cast<
         {"Odpri", "Open"},
         {"Dnevniki (*.txt *.log *.adi *.adif *.cbr)", "Logs (*.txt *.log *.adi *.adif *.cbr)"},
         {"Vse datoteke (*)", "All files (*)"},
+        {"Prijave CBR (*.cbr *.log *.txt)", "CBR entries (*.cbr *.log *.txt)"},
         {"V redu", "OK"},
         {"Nadaljuj", "Go on"},
         {"Popravi", "Correct"},
@@ -42,6 +44,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, static_cast<
         {"Jezik", "Language"},
         {"Pelikan potrebuje JavaScript.", "Pelikan needs JavaScript."},
         {"Naloži podatke iz prejšnje datoteke CBR", "Load the data from an earlier CBR file"},
+        {"Izpolni polja s podatki o postaji iz glave lanske prijave (datoteke CBR). Program sam ne shrani ničesar.",
+         "Fills the fields with the station data from the header of last year's entry (a CBR file). The program "
+         "itself stores nothing."},
     }};
 
 }  // namespace
@@ -49,6 +54,18 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, static_cast<
 std::string_view WordOf(Word word, Language language) {
   const auto& [slovenian, english] = kWords[static_cast<std::size_t>(word)];
   return language == Language::kEnglish ? english : slovenian;
+}
+
+Language LanguageOfLocale(std::string_view language, std::string_view lc_all, std::string_view lc_messages,
+                          std::string_view lang) {
+  for (std::string_view locale : {language, lc_all, lc_messages, lang}) {
+    locale = locale.substr(0, locale.find(':'));
+    if (locale.empty()) continue;
+    // "sl_SI.UTF-8@euro" names the language "sl".
+    const std::string_view name = locale.substr(0, locale.find_first_of("_.@"));
+    return name == "sl" || name == "C" || name == "POSIX" ? Language::kSlovenian : Language::kEnglish;
+  }
+  return Language::kSlovenian;
 }
 
 std::string_view LanguageName(Language language) { return language == Language::kEnglish ? "English" : "Slovenščina"; }

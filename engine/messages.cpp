@@ -160,6 +160,9 @@ std::string_view DropMessage(DropRefusal refusal, Language language) {
     case DropRefusal::kAfterRun:
       return In(language, "Datoteka CBR je že izdelana; dnevnika ni mogoče spustiti.",
                 "The CBR file is made already; a log cannot be dropped.");
+    case DropRefusal::kAfterCancel:
+      return In(language, "Izbira dnevnika je bila preklicana in zagon je končan; dnevnika ni mogoče spustiti.",
+                "The choice of log was cancelled and the run is over; a log cannot be dropped.");
     case DropRefusal::kNotOneFile:
       return In(language, "Spustite eno samo datoteko z dnevnikom.", "Drop a single file with the log.");
     case DropRefusal::kNone: break;

@@ -99,7 +99,8 @@ bool Ready(const val& values) { return ReadyToMake(DataOf(values)); }
 
 // Why a drop of `files` files is not taken; empty when it is.
 std::string DropRefusalText(bool ready, bool finished, int files, const std::string& language) {
-  return std::string(DropMessage(RefuseDrop(ready, finished, files), LanguageOf(language)));
+  return std::string(
+      DropMessage(RefuseDrop(ready, finished ? RunState::kFileMade : RunState::kOpen, files), LanguageOf(language)));
 }
 
 // The odd values of the fields: the box's text, its details and the field

@@ -128,12 +128,19 @@ TEST(ContestTest, AfterARunAndDrops) {
     EXPECT_EQ(CallsignBlanksAfterRun(callsign, contacts), blanks) << callsign << " " << contacts;
   }
   using enum DropRefusal;
-  const std::tuple<bool, bool, int, DropRefusal> drops[] = {
-      {true, false, 1, kNone},       {false, false, 1, kBeforeReady}, {true, false, 2, kNotOneFile},
-      {true, false, 0, kNotOneFile}, {true, true, 1, kAfterRun},      {false, true, 2, kAfterRun},
+  using enum RunState;
+  const std::tuple<bool, RunState, int, DropRefusal> drops[] = {
+      {true, kOpen, 1, kNone},
+      {false, kOpen, 1, kBeforeReady},
+      {true, kOpen, 2, kNotOneFile},
+      {true, kOpen, 0, kNotOneFile},
+      {true, kFileMade, 1, kAfterRun},
+      {false, kFileMade, 2, kAfterRun},
+      {true, kCancelled, 1, kAfterCancel},
+      {false, kCancelled, 0, kAfterCancel},
   };
-  for (const auto& [ready, finished, files, refusal] : drops) {
-    EXPECT_EQ(RefuseDrop(ready, finished, files), refusal) << ready << finished << files;
+  for (const auto& [ready, run, files, refusal] : drops) {
+    EXPECT_EQ(RefuseDrop(ready, run, files), refusal) << ready << static_cast<int>(run) << files;
   }
 }
 
@@ -190,6 +197,26 @@ TEST(ContestTest, EveryWordInBothLanguages) {
     EXPECT_TRUE(!warning.slovenian.empty() && !warning.english.empty() && !warning.converter.empty());
   }
   EXPECT_NE(LanguageName(Language::kSlovenian), LanguageName(Language::kEnglish));
+}
+
+// The window's language from the locale variables: the first one set decides.
+TEST(ContestTest, LanguageOfLocale) {
+  using enum Language;
+  // clang-format off
+  const std::tuple<const char*, const char*, const char*, const char*, Language> rows[] = {
+      // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+      {"", "", "", "", kSlovenian},                   {"", "", "", "C.UTF-8", kSlovenian},
+      {"", "POSIX", "", "en_GB.UTF-8", kSlovenian},   {"", "", "", "sl_SI.UTF-8", kSlovenian},
+      {"", "", "", "de_AT.UTF-8", kEnglish},          {"", "", "en_US.UTF-8", "sl_SI.UTF-8", kEnglish},
+      {"", "sl_SI.UTF-8@euro", "en_US", "en_US", kSlovenian}, {"en:sl", "sl_SI.UTF-8", "", "", kEnglish},
+      {"sl:en", "", "", "en_US.UTF-8", kSlovenian},   {":", "", "", "it", kEnglish},
+      {"", "", "", "slk_SK", kEnglish},
+  };
+  // clang-format on
+  for (const auto& [language, lc_all, lc_messages, lang, expected] : rows) {
+    EXPECT_EQ(LanguageOfLocale(language, lc_all, lc_messages, lang), expected)
+        << language << "|" << lc_all << "|" << lc_messages << "|" << lang;
+  }
 }
 
 }  // namespace
