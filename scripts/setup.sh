@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make clang-14 libclang-rt-14-dev clang-format-14
-  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-qpa-plugins qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine valgrind
   xdg-utils libglib2.0-bin strace time
   xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils

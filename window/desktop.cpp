@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
@@ -178,12 +177,11 @@ void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, c
                 });
 }
 
-bool UseSlovenianQtTexts(QCoreApplication& application) {
+bool UseQtTexts(QCoreApplication& application, Language language) {
+  // Qt's own texts are English.
+  if (language == Language::kEnglish) return true;
   auto* texts = new QTranslator(&application);
-  if (texts->load(QStringLiteral("qt_sl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-      QCoreApplication::installTranslator(texts)) {
-    return true;
-  }
+  if (texts->load(QStringLiteral(":/translations/qt_sl.qm")) && QCoreApplication::installTranslator(texts)) return true;
   delete texts;
   return false;
 }

@@ -69,10 +69,9 @@ void ShowTextFile(Desktop& desktop, QWidget* parent, const QString& title, const
 // failure.
 void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, const QString& path, Language language);
 
-// Makes Qt's own texts, such as those of its file dialog, Slovenian, as the
-// window is. Returns false, and leaves them English, where Qt's translations
-// are not installed.
-bool UseSlovenianQtTexts(QCoreApplication& application);
+// Makes Qt's own texts, such as those of its file and print dialogs, speak
+// `language`, as the window does. Returns false where they cannot.
+bool UseQtTexts(QCoreApplication& application, Language language);
 
 }  // namespace pelikan
 

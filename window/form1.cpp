@@ -24,6 +24,7 @@
 #include <optional>
 #include <utility>
 
+#include "contest/earlier_entry.h"
 #include "contest/fields.h"
 #include "contest/file_name.h"
 #include "contest/value_checks.h"
@@ -62,11 +63,13 @@ class BusyPointer {
 
 QIcon ProgramIcon() { return QIcon(QPixmap(pelikan_icon_xpm)); }
 
-Form1::Form1(QString program_folder, Desktop& desktop, FileSystem& file_system)
+Form1::Form1(QString program_folder, Desktop& desktop, FileSystem& file_system, Language language)
     : program_folder_(program_folder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(program_folder)),
+      language_(language),
       data_paths_(program_folder_, UserConfigFolder()),
       desktop_(desktop),
-      file_system_(file_system) {
+      file_system_(file_system),
+      last_folder_(QDir::homePath()) {
   CreateControls();
   FormLoad();
   // Connected only now: the start texts and the filled lists raise no
@@ -96,6 +99,7 @@ void Form1::ConnectHandlers() {
   }
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
+  connect(Command3, &QPushButton::clicked, this, &Form1::Command3Click);
 }
 
 void Form1::FormLoad() {
@@ -148,7 +152,11 @@ void Form1::Combo1Change(int /*index*/) { UpdateMakeButton(); }
 
 void Form1::Combo1Click(int index) { Combo1Change(index); }
 
-void Form1::UpdateMakeButton() { Command1->setEnabled(ReadyToMake(FieldsAsContestData())); }
+void Form1::UpdateMakeButton() {
+  Command1->setEnabled(ReadyToMake(FieldsAsContestData()));
+  // "Drop the log once the fields are filled" is no longer true.
+  if (Command1->isEnabled() && std::exchange(drop_refusal_shown_, false)) panel1_->clear();
+}
 
 void Form1::Text1GotFocus(int index) {
   ApplyEditingRule(Text1Field(index), FocusMove::kEnter);
@@ -217,6 +225,7 @@ void Form1::StartRun(const QString& dropped_log) {
     finished_ = true;
     Command1->setText(WordText(Word::kExit));
     Command2->setVisible(true);
+    Command3->setVisible(false);
   }
   // Away from KONEC, where a stray Enter would end the program.
   List1->setFocus();
@@ -240,7 +249,10 @@ bool Form1::FieldValuesAccepted() {
 QString Form1::DropRefusalText(const QMimeData* dropped) const {
   int files = 0;
   for (const QUrl& url : dropped->urls()) files += url.isLocalFile() ? 1 : 2;
-  return Utf8(DropMessage(RefuseDrop(Command1->isEnabled(), finished_, files), language_));
+  const RunState run = !finished_                ? RunState::kOpen
+                       : written_file_.isEmpty() ? RunState::kCancelled
+                                                 : RunState::kFileMade;
+  return Utf8(DropMessage(RefuseDrop(Command1->isEnabled(), run, files), language_));
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {
@@ -248,7 +260,7 @@ void Form1::dragEnterEvent(QDragEnterEvent* event) {
   if (refusal.isEmpty()) {
     event->acceptProposedAction();
   } else {
-    panel1_->setText(refusal);
+    ShowDropRefusal(refusal);
     event->ignore();
   }
 }
@@ -263,11 +275,55 @@ void Form1::dropEvent(QDropEvent* event) {
       this, [this, log] { StartRun(log); }, Qt::QueuedConnection);
 }
 
+void Form1::ShowDropRefusal(const QString& text) {
+  panel1_->setText(text);
+  drop_refusal_shown_ = !Command1->isEnabled();
+}
+
 void Form1::ChooseInputFile() {
-  // Opens in the user's home folder. Only an existing file can be
-  // confirmed; a cancel leaves InputPath empty.
-  const QString chosen = desktop_.ChooseExistingFile(this, WordText(Word::kOpen), QDir::homePath(), dialog_filter_);
+  // Only an existing file can be confirmed; a cancel leaves InputPath empty.
+  const QString chosen = ChooseFile(dialog_filter_);
   if (!chosen.isEmpty()) InputPath = chosen;
+}
+
+QString Form1::ChooseFile(const QString& filter) {
+  // Opens first in the user's home folder, then where the last file was:
+  // the logs of a contest and last year's entry usually stand together.
+  const QString chosen = desktop_.ChooseExistingFile(this, WordText(Word::kOpen), last_folder_, filter);
+  if (!chosen.isEmpty()) last_folder_ = QFileInfo(chosen).absolutePath();
+  return chosen;
+}
+
+void Form1::Command3Click() {
+  const QString path = ChooseFile(WordText(Word::kEntryFiles) + QStringLiteral(";;") + WordText(Word::kAllFiles));
+  if (path.isEmpty()) return;
+  const QString shown = QFileInfo(path).fileName();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    Warn(Utf8(CannotOpenMessage(QDir::toNativeSeparators(path).toStdString(),
+                                SystemReason(0, file.errorString(), language_).toStdString(), language_)));
+    return;
+  }
+  const QByteArray head = file.read(static_cast<qint64>(kEarlierEntryReadLimit));
+  const std::optional<EarlierEntry> entry = ReadEarlierEntry(std::string_view(head.constData(), head.size()));
+  if (!entry) {
+    Warn(Utf8(NotAnEntryMessage(shown.toStdString(), language_)));
+    return;
+  }
+  ContestData data = FieldsAsContestData();
+  FillFromEarlierEntry(*entry, data);
+  for (std::size_t i = 0; i < kContestFields.size(); ++i) {
+    const ContestField& field = kContestFields[i];
+    if (!entry->filled[i]) continue;
+    const QString text = FromCp1250(data.*field.value);
+    if (field.list) {
+      Combo1[field.index]->setEditText(text);
+    } else {
+      Text1[field.index]->setText(text);
+    }
+  }
+  panel1_->setText(Utf8(FilledMessage(*entry, shown.toStdString(), language_)));
+  drop_refusal_shown_ = false;
 }
 
 Form1::RunOutcome Form1::RunConversion(const ContestData& data, const std::string& file_name) {

@@ -55,6 +55,8 @@ QIcon ProgramIcon();
 //   its caption Label1(i) (there is no Label1(4));
 // - Command1: the make button, "Izdelaj CBR", then "KONEC";
 // - Command2: the print button, "Tiskaj", shown once a run is over;
+// - Command3: "Naloži podatke iz prejšnje datoteke CBR", under the list,
+//   hidden once a run is over;
 // - Label2: the processed-records message under the buttons;
 // - List1: the result list;
 // - StatusBar1 with its two panels (panel1_, panel2_): the log or the file
@@ -67,9 +69,10 @@ class Form1 : public QWidget {
   // process's); DataPaths decides from it where the category lists come
   // from and where the Cabrillo file goes. `desktop` answers the
   // file dialog, opens the written file for printing and shows warnings;
-  // `file_system` is the engine's way to the disk.
+  // `file_system` is the engine's way to the disk. Every word shown is in
+  // `language`; the entry file is the same in both.
   explicit Form1(QString program_folder = {}, Desktop& desktop = SystemDesktop(),
-                 FileSystem& file_system = SystemFileSystem());
+                 FileSystem& file_system = SystemFileSystem(), Language language = Language::kSlovenian);
   ~Form1() override;
 
  protected:
@@ -106,6 +109,8 @@ class Form1 : public QWidget {
   void Combo1KeyPress(int index, QKeyEvent* event);
   void Command1Click();
   void Command2Click();
+  // Fills the form from an earlier entry's header.
+  void Command3Click();
 
   enum class RunOutcome { kNoInput, kWritten, kFailed };
 
@@ -120,6 +125,10 @@ class Form1 : public QWidget {
   void ApplyEditingRule(const ContestField& field, FocusMove move);
   void SendTabForEnter(const QKeyEvent* event);
   void ChooseInputFile();
+  // The file dialog in the folder of the last file chosen in this run.
+  QString ChooseFile(const QString& filter);
+  // Status bar text that is true only for as long as the form is not ready.
+  void ShowDropRefusal(const QString& text);
   // Converts the chosen log with the fields `data` and shows the outcome;
   // the Cabrillo file takes the name `file_name`.
   RunOutcome RunConversion(const ContestData& data, const std::string& file_name);
@@ -133,7 +142,7 @@ class Form1 : public QWidget {
   void ShowNotes(const ConversionResult& result);
 
   QString program_folder_;
-  Language language_ = Language::kSlovenian;
+  Language language_;
   DataPaths data_paths_;
   Desktop& desktop_;
   FileSystem& file_system_;
@@ -145,6 +154,7 @@ class Form1 : public QWidget {
   std::array<QLabel*, 14> Label1{};  // there is no Label1(4)
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
+  QPushButton* Command3 = nullptr;
   QLabel* Label2 = nullptr;
   QListView* List1 = nullptr;
   ResultListModel* result_list_ = nullptr;
@@ -157,6 +167,9 @@ class Form1 : public QWidget {
   // The Cabrillo file the last run wrote; empty when it wrote none.
   QString written_file_;
   QString dialog_filter_;
+  QString last_folder_;
+  // The status bar says why a drop was refused before the form was ready.
+  bool drop_refusal_shown_ = false;
   // The make button's caption is "KONEC": the one run is over.
   bool finished_ = false;
   // The two halves of the readiness rule (CategoryChosen and the required

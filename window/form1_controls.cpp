@@ -70,7 +70,7 @@ void Form1::CreateControls() {
     if (previous) QWidget::setTabOrder(previous, next);
     previous = next;
   }
-  for (QWidget* next : std::initializer_list<QWidget*>{Command1, List1, Command2}) {
+  for (QWidget* next : std::initializer_list<QWidget*>{Command1, List1, Command2, Command3}) {
     QWidget::setTabOrder(previous, next);
     previous = next;
   }
@@ -120,11 +120,11 @@ void Form1::CreateFields() {
       Text1[field.index] = text;
     }
 
-    auto* label = new QLabel(Utf8(field.caption), Frame1);
+    auto* label = new QLabel(Utf8(CaptionOf(field, language_)), Frame1);
     label->setObjectName(ControlName("Label1", field.label_index));
     // Captions sit at the top of their label, level with the text beside them.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setToolTip(Utf8(field.tip));
+    label->setToolTip(Utf8(TipOf(field, language_)));
     // The widths were drawn for an 8-point dialog font; a caption that needs
     // more in this platform's font may use the frame up to its inner edge.
     const QRect drawn = Twips(2640, top + 120, kLabelWidths[k], 255);
@@ -145,8 +145,16 @@ void Form1::CreateButtons() {
   Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setGeometry(Twips(2760, 6960, 1455, 375));
   Command2->setVisible(false);
+  // Under the list, in the room beside the processed message: the form
+  // above stays as drawn.
+  Command3 = new QPushButton(WordText(Word::kLoadEarlierEntry), canvas_);
+  Command3->setObjectName(QStringLiteral("Command3"));
+  Command3->setToolTip(WordText(Word::kLoadEarlierEntryTip));
+  const QRect drawn = Twips(4920, 7620, 3600, 375);
+  Command3->setGeometry(drawn.left(), drawn.top(), std::clamp(Command3->sizeHint().width(), drawn.width(), Px(10095)),
+                        drawn.height());
   // Enter presses a focused button, as it does in a dialog.
-  for (QPushButton* button : {Command1, Command2}) button->setAutoDefault(true);
+  for (QPushButton* button : {Command1, Command2, Command3}) button->setAutoDefault(true);
 }
 
 void Form1::CreateList() {

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,6 +22,10 @@ namespace pelikan {
 namespace {
 
 const QString kContinued = QStringLiteral("\u21AA ");
+// What the window manager adds around a window, at most.
+constexpr QSize kFrameRoom(16, 48);
+// Many printers cannot print nearer the paper's edge.
+constexpr double kMinimumMarginMm = 10;
 
 }  // namespace
 
@@ -55,8 +60,12 @@ TextViewer::TextViewer(const QString& title, const QString& text, std::function<
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text_);
   layout->addWidget(buttons);
-  // About 80 columns of the fixed font, and as many lines as fit comfortably.
-  resize(text_->fontMetrics().horizontalAdvance(QString(90, u'M')), 600);
+  // About 80 columns of the fixed font and as many lines as fit comfortably,
+  // yet never more than the screen has room for, frame and title bar
+  // included: at a large display scale its buttons would fall off the edge.
+  const QScreen* shown_on = parent ? parent->screen() : screen();
+  const QSize room = shown_on->availableGeometry().size() - QSize(kFrameRoom.width(), kFrameRoom.height());
+  resize(QSize(text_->fontMetrics().horizontalAdvance(QString(90, u'M')), 600).boundedTo(room));
   print->setFocus();
 }
 
@@ -71,6 +80,10 @@ int PrintText(QPagedPaintDevice& device, const QFont& font, const QString& text)
   // Line by line in the fixed font, as many columns as the page takes: the
   // same font as on screen, since shrinking it for one long soapbox line
   // would make every line hard to read.
+  QMarginsF margins = device.pageLayout().margins(QPageLayout::Millimeter);
+  margins = QMarginsF(std::max(margins.left(), kMinimumMarginMm), std::max(margins.top(), kMinimumMarginMm),
+                      std::max(margins.right(), kMinimumMarginMm), std::max(margins.bottom(), kMinimumMarginMm));
+  device.setPageMargins(margins, QPageLayout::Millimeter);
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   painter.setFont(font);

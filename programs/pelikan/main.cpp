@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "contest/words.h"
 #include "process/huge_pages.h"
 #include "window/desktop.h"
 #include "window/form1.h"
@@ -14,9 +15,12 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // Ties the window to its menu entry, whose icon the desktop then shows.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Pelikan"));
-  pelikan::UseSlovenianQtTexts(application);
+  const pelikan::Language language =
+      pelikan::LanguageOfLocale(qgetenv("LANGUAGE").toStdString(), qgetenv("LC_ALL").toStdString(),
+                                qgetenv("LC_MESSAGES").toStdString(), qgetenv("LANG").toStdString());
+  pelikan::UseQtTexts(application, language);
   QApplication::setWindowIcon(pelikan::ProgramIcon());
-  pelikan::Form1 form;
+  pelikan::Form1 form({}, pelikan::SystemDesktop(), pelikan::SystemFileSystem(), language);
   form.show();
   return QApplication::exec();
 }

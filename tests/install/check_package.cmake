@@ -14,6 +14,6 @@ find_program(LINTIAN lintian REQUIRED)
 execute_process(COMMAND ${LINTIAN} --fail-on error ${deb} OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE status)
 message("${fields}${out}")
 if(NOT status EQUAL 0 OR NOT fields MATCHES
-   "Depends: qt6-qpa-plugins, .*libqt6widgets6.*Recommends: qt6-translations-l10n.*Section: hamradio")
+   "Depends: qt6-qpa-plugins, .*libqt6widgets6.*Recommends: xdg-utils.*Section: hamradio")
   message(FATAL_ERROR "lintian exit ${status}, or the control fields lack a dependency or the section")
 endif()

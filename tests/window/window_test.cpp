@@ -13,18 +13,24 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStringDecoder>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -141,7 +147,8 @@ class WindowTest : public ::testing::Test {
       Write("category1.pod", "ROOKIE\r\nYL\r\n");
     } else if (command == "open") {
       form_.reset();
-      form_ = std::make_unique<Form1>(program_folder_, desktop_, file_system_);
+      const Language language = target == "english" ? Language::kEnglish : Language::kSlovenian;
+      form_ = std::make_unique<Form1>(program_folder_, desktop_, file_system_, language);
       form_->show();
       form_->activateWindow();
       EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -161,6 +168,12 @@ class WindowTest : public ::testing::Test {
       Write(target, log);
     } else if (command == "fifo") {
       EXPECT_EQ(::mkfifo(QFile::encodeName(Path(target)), 0600), 0);
+    } else if (command == "rename") {
+      EXPECT_TRUE(QFile::rename(Path(target), Path(value)));
+    } else if (command == "same") {  // two files of the same bytes
+      QFile one(Path(target)), other(Path(value));
+      EXPECT_TRUE(one.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly));
+      EXPECT_EQ(one.readAll(), other.readAll()) << target.toStdString() << " " << value.toStdString();
     } else if (command == "remove") {
       EXPECT_TRUE(QFile::remove(Path(target)));
     } else if (command == "readonly") {
@@ -321,6 +334,7 @@ TEST_F(WindowTest, EditingRules) { Run("editing_rules.txt"); }
 TEST_F(WindowTest, Runs) { Run("runs.txt"); }
 TEST_F(WindowTest, Printing) { Run("printing.txt"); }
 TEST_F(WindowTest, CategoryLists) { Run("category_lists.txt"); }
+TEST_F(WindowTest, EarlierEntryAndEnglish) { Run("earlier_entry_and_english.txt"); }
 // Run by install.window against the staged tree.
 TEST_F(WindowTest, Installed) {
   if (!qEnvironmentVariableIsSet("PELIKAN_INSTALLED_BIN")) GTEST_SKIP() << "no PELIKAN_INSTALLED_BIN";
@@ -393,6 +407,18 @@ TEST_F(WindowTest, SmallScreen) {
   const QWidget* button = form_->findChild<QWidget*>("Command1");
   EXPECT_EQ(QApplication::focusWidget(), button);
   EXPECT_TRUE(view->viewport()->rect().contains(QRect(button->mapTo(view->viewport(), QPoint()), button->size())));
+  // The viewer, too, opens no larger than the screen, its buttons on it.
+  Do("write", "log.txt", "QSO: 80 CW 09.11.2007 06:01 S57BBB 599 599 1995", "");
+  Do("answer", "log.txt", "", "");
+  Do("click", "Command1", "", "");
+  Do("click", "Command2", "", "");
+  const auto* viewer = form_->findChild<TextViewer*>();
+  ASSERT_NE(viewer, nullptr);
+  const QSize room = QApplication::primaryScreen()->availableGeometry().size();
+  EXPECT_LE(viewer->width(), room.width() - 16);
+  EXPECT_LE(viewer->height(), room.height() - 48);
+  const QWidget* close = viewer->findChild<QWidget*>("ViewerClose");
+  EXPECT_TRUE(viewer->rect().contains(QRect(close->mapTo(viewer, QPoint()), close->size())));
 }
 
 TEST_F(WindowTest, CaptionsAreWholeAndTheListAndDropDownShowTheirText) {
@@ -486,6 +512,16 @@ TEST(TextViewer, LinesForPrintingFitThePage) {
   const QByteArray pdf = file.readAll();
   EXPECT_TRUE(pdf.contains("/FontDescriptor"));
   EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), long_lines) << "as many pages in the file";
+  // Margins a printer can print: at least 10 mm, wider ones kept.
+  for (const double set : {3.5, 25.0}) {
+    QPdfWriter narrow(folder.filePath("margins.pdf"));
+    narrow.setPageMargins(QMarginsF(set, set, set, set), QPageLayout::Millimeter);
+    PrintText(narrow, font, "QSO:");
+    const QMarginsF margins = narrow.pageLayout().margins(QPageLayout::Millimeter);
+    for (const double margin : {margins.left(), margins.top(), margins.right(), margins.bottom()}) {
+      EXPECT_DOUBLE_EQ(margin, std::max(set, 10.0));
+    }
+  }
 }
 
 TEST(SystemDesktop, DefaultTextApplicationOnlyFromAQueryThatSucceeded) {
@@ -552,10 +588,53 @@ TEST(SystemDesktop, FileDialogShowsLogsInAnyLetterCase) {
   EXPECT_EQ(shown, QStringList({"a.ADI", "b.adi", "c.Cbr", "d.log"}));
 }
 
-// Qt's file dialog in Slovenian, from the translations scripts/setup.sh installs.
-TEST(SystemDesktop, QtTextsInSlovenian) {
-  ASSERT_TRUE(UseSlovenianQtTexts(*QCoreApplication::instance()));
+// Every text a widget and its children show: captions, buttons, titles, list items, tips.
+QStringList TextsShown(const QWidget* widget) {
+  QStringList texts{widget->windowTitle(), widget->toolTip()};
+  for (const QWidget* part : widget->findChildren<QWidget*>()) {
+    texts << part->toolTip();
+    if (const auto* label = qobject_cast<const QLabel*>(part)) texts << label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(part)) texts << button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(part)) texts << group->title();
+    if (const auto* tabs = qobject_cast<const QTabWidget*>(part)) {
+      for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    }
+    if (const auto* box = qobject_cast<const QComboBox*>(part)) {
+      for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+    }
+  }
+  return texts;
+}
+
+// Qt's own file and print dialogs wholly in Slovenian, from the program's own translation: a text
+// the same with and without it is one it lacks, unless it is a name in both languages.
+TEST(SystemDesktop, QtDialogsWhollyInSlovenian) {
+  ASSERT_TRUE(UseQtTexts(*QCoreApplication::instance(), Language::kEnglish));
+  EXPECT_TRUE(QCoreApplication::instance()->findChildren<QTranslator*>().isEmpty()) << "Qt's own texts are English";
+  const auto dialogs = [] {
+    QFileDialog files(nullptr, "Odpri", QDir::homePath(), "Dnevniki (*.log)");
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    return TextsShown(&files) + TextsShown(&print);
+  };
+  const QStringList english = dialogs();
+  ASSERT_TRUE(UseQtTexts(*QCoreApplication::instance(), Language::kSlovenian));
+  const QStringList slovenian = dialogs();
+  ASSERT_EQ(english.size(), slovenian.size());
+  const QRegularExpression word("[A-Za-z]{3}");
+  const QStringList names = {"Odpri", "Dnevniki (*.log)", QDir::homePath(), "Print to File (PDF)", "Letter / ANSI A"};
+  QStringList untranslated;
+  for (qsizetype i = 0; i < english.size(); ++i) {
+    if (english[i] == slovenian[i] && english[i].contains(word) && !names.contains(english[i]))
+      untranslated << english[i];
+  }
+  EXPECT_EQ(untranslated, QStringList());
+  qsizetype translated = 0;
+  for (qsizetype i = 0; i < english.size(); ++i) translated += english[i] != slovenian[i];
+  EXPECT_GT(translated, 40) << "the dialogs' texts were found";
   EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), "Ime &datoteke:");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Prekliči");
 }
 
 TEST(SystemDesktop, StartReportsWhetherTheProgramRanAndSucceeded) {
