@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "contest/cp1250.h"
+#include "contest/earlier_entry.h"
 #include "contest/editing_rules.h"
 #include "contest/fields.h"
 #include "contest/file_name.h"
@@ -206,6 +207,29 @@ val Convert(const val& log_bytes, const val& values, const std::string& log_name
   return out;
 }
 
+// The fields `values` filled from the earlier entry `bytes` (the start of the
+// file `name`): the values as the form then shows them and the status line
+// that says what was filled; or the refusal of a file that is no entry.
+val EarlierEntryFill(const val& bytes, const val& values, const std::string& name, const std::string& code) {
+  const Language language = LanguageOf(code);
+  val out = val::object();
+  const std::optional<EarlierEntry> entry = ReadEarlierEntry(BytesOf(bytes));
+  if (!entry) {
+    out.set("refusal", NotAnEntryMessage(name, language));
+    return out;
+  }
+  ContestData data = DataOf(values);
+  FillFromEarlierEntry(*entry, data);
+  val filled = val::array();
+  for (std::size_t i = 0; i < kContestFields.size(); ++i) {
+    filled.call<void>("push", entry->filled[i] ? val(Cp1250AsUtf8(data.*kContestFields[i].value)) : values[i]);
+  }
+  out.set("values", filled);
+  out.set("message", FilledMessage(*entry, name, language));
+  return out;
+}
+double EarlierEntryReadLimit() { return static_cast<double>(kEarlierEntryReadLimit); }
+
 // The status line once the last run's file is saved where the user chose,
 // under the name `name`.
 std::string SavedMessage(const std::string& name, const std::string& language) {
@@ -272,12 +296,15 @@ val Words(const std::string& code) {
       {Word::kWarning, "warning"},
       {Word::kLanguage, "language"},
       {Word::kLoadEarlierEntry, "loadEarlierEntry"},
+      {Word::kLoadEarlierEntryTip, "loadEarlierEntryTip"},
       {Word::kNeedsScript, "needsScript"},
   };
   const Language language = LanguageOf(code);
   val words = val::object();
   for (const auto& [word, name] : kNames) words.set(name, std::string(WordOf(word, language)));
   words.set("nothingToPrint", std::string(NothingToPrintMessage(language)));
+  words.set("slovenian", std::string(LanguageName(Language::kSlovenian)));
+  words.set("english", std::string(LanguageName(Language::kEnglish)));
   return words;
 }
 
@@ -305,4 +332,6 @@ EMSCRIPTEN_BINDINGS(pelikan) {
   emscripten::function("listEntries", &ListEntries);
   emscripten::function("shippedLists", &ShippedLists);
   emscripten::function("words", &Words);
+  emscripten::function("earlierEntry", &EarlierEntryFill);
+  emscripten::function("earlierEntryReadLimit", &EarlierEntryReadLimit);
 }

@@ -11,10 +11,18 @@ export function start(engine) {
   new Page(engine).start();
 }
 
+// The language asked for in the address ("?lang=en"), else the browser's:
+// Slovenian for a Slovenian browser, English for any other.
+function initialLanguage() {
+  const asked = new URLSearchParams(location.search).get('lang');
+  if (asked === 'sl' || asked === 'en') return asked;
+  return (navigator.languages?.[0] ?? navigator.language ?? '').toLowerCase().split('-')[0] === 'sl' ? 'sl' : 'en';
+}
+
 class Page {
   constructor(engine) {
     this.engine = engine;
-    this.language = 'sl';
+    this.language = initialLanguage();
     this.controls = [];   // the fields' inputs, in tab order
     this.datalists = [];  // the two category fields' lists
     this.focused = -1;    // the field the user is in, across a switch to another window
@@ -91,8 +99,12 @@ class Page {
       if (field.tip) this.controls[i].setAttribute('aria-describedby', `tip${i}`);
       else this.controls[i].removeAttribute('aria-describedby');
     }
+    $('language-label').textContent = words.language;
+    $('language').value = this.language;
+    $('language').options[0].textContent = words.slovenian;
+    $('language').options[1].textContent = words.english;
     const texts = {
-      frame: words.frame, 'required-legend': words.requiredLegend, print: words.print, 'save-as': words.saveAs,
+      'load-entry': words.loadEarlierEntry, 'load-entry-tip': words.loadEarlierEntryTip, frame: words.frame, 'required-legend': words.requiredLegend, print: words.print, 'save-as': words.saveAs,
       clear: words.clearForm, 'load-list0': words.loadCategoryList, 'load-list1': words.loadOverlayList,
       'list-name': words.resultList, 'alert-summary': words.details,
     };
@@ -153,6 +165,12 @@ class Page {
     $('save-as').addEventListener('click', () => this.saveAs());
     $('clear').addEventListener('click', () => this.startOver(true));
     $('list').addEventListener('scroll', () => this.drawList());
+    $('language').addEventListener('change', (event) => {
+      this.language = event.target.value;
+      this.showWords();
+    });
+    $('load-entry').addEventListener('click', () => $('entry-file').click());
+    $('entry-file').addEventListener('change', (event) => this.loadEntry(event.target));
     for (const i of [0, 1]) {
       $(`load-list${i}`).addEventListener('click', () => $(`list-file${i}`).click());
       $(`list-file${i}`).addEventListener('change', (event) => this.loadList(i, event.target));
@@ -349,6 +367,24 @@ class Page {
     document.title = name.replace(/\.cbr$/, '');
     window.addEventListener('afterprint', () => { document.title = title; }, {once: true});
     window.print();
+  }
+
+  // The station data from last year's entry, as if typed; the status line
+  // says which fields were filled.
+  async loadEntry(input) {
+    const file = input.files[0];
+    input.value = '';
+    if (!file) return;
+    let bytes;
+    try {
+      bytes = new Uint8Array(await file.slice(0, this.engine.earlierEntryReadLimit()).arrayBuffer());
+    } catch (error) {
+      return this.warn('error', this.engine.cannotReadMessage(file.name, error.message, this.language));
+    }
+    const filled = this.engine.earlierEntry(bytes, this.values(), file.name, this.language);
+    if (filled.refusal) return this.warn('error', filled.refusal);
+    this.show(filled.values);
+    $('status').textContent = filled.message;
   }
 
   async loadList(i, input) {

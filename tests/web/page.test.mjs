@@ -51,27 +51,29 @@ async function open(options = {}) {
 
 // The fields of the golden cases' args, typed as a user would; the contest
 // keeps its start text, as the converter does without --contest.
-async function fill(page) {
-  await page.getByLabel('Znak *', {exact: true}).press('End');
+const SLOVENIAN = ['Znak *', 'Licence-year *', 'Ime *'];
+const ENGLISH = ['Callsign *', 'Licence year *', 'Name *'];
+async function fill(page, [callsign, year, name] = SLOVENIAN) {
+  await page.getByLabel(callsign, {exact: true}).press('End');
   await page.keyboard.type('9aaa');
-  await page.getByLabel('Licence-year *', {exact: true}).click();
+  await page.getByLabel(year, {exact: true}).click();
   await page.keyboard.type('1985\nSINGLE-OP 80M LOW MIXED\n');
-  await page.getByLabel('Ime *', {exact: true}).click();
+  await page.getByLabel(name, {exact: true}).click();
   await page.keyboard.type('Janez Kovač\nŠolska ulica 3\n1000 Ljubljana\n');
 }
 
-async function convert(page, log) {
+async function convert(page, log, button = 'Izdelaj CBR') {
   const chooser = page.waitForEvent('filechooser');
-  await page.getByRole('button', {name: 'Izdelaj CBR', exact: true}).click();
+  await page.getByRole('button', {name: button, exact: true}).click();
   await (await chooser).setFiles(log);
 }
 
 // Closes the box that opened, once its title and details are as expected.
-async function dismiss(page, title, details) {
+async function dismiss(page, title, details, ok = 'V redu') {
   const alert = page.getByRole('alertdialog', {name: title});
   await alert.waitFor();
   if (details) assert.match(await alert.locator('pre').textContent(), details);
-  await alert.getByRole('button', {name: 'V redu'}).click();
+  await alert.getByRole('button', {name: ok}).click();
 }
 
 test('a log typed in as a user would converts to the golden file, downloaded; the next log keeps the data', async () => {
@@ -97,6 +99,55 @@ test('a log typed in as a user would converts to the golden file, downloaded; th
   await page.getByRole('button', {name: 'Počisti obrazec', exact: true}).click();
   assert.equal(await page.getByLabel('Ime *', {exact: true}).inputValue(), '', 'a fresh form');
   assert.equal(await page.getByLabel('Znak *', {exact: true}).inputValue(), 'S5');
+});
+
+test('in English every word is English, as the browser asks, and the file is the Slovenian run\'s; the switch turns back', async () => {
+  const page = await open({locale: 'en-US'});
+  assert.equal(await page.locator('html').getAttribute('lang'), 'en');
+  assert.equal(await page.getByLabel('Language').inputValue(), 'en');
+  await page.getByText('CLUB: the club\'s full call sign').waitFor({state: 'attached'});
+  await fill(page, ENGLISH);
+  const download = page.waitForEvent('download');
+  await convert(page, golden('worked_example', 'log.txt'), 'Make CBR');
+  assert.deepEqual(readFileSync(await (await download).path()), readFileSync(golden('worked_example', 'S59AAA.cbr')));
+  await dismiss(page, 'Warning', /line 2: the contact is earlier than the one before it/, 'OK');
+  assert.match(await page.locator('#status').innerText(), /^Handed to the browser: S59AAA\.cbr, among its downloads/);
+  assert.equal(await page.locator('#message').innerText(), 'Obdelani so 2 zapisi', 'the entry\'s own words stay');
+  await page.getByRole('button', {name: 'Next log', exact: true}).waitFor();
+  if (process.env.PELIKAN_SCREENSHOTS) {
+    await page.screenshot({path: join(process.env.PELIKAN_SCREENSHOTS, 'page-english.png')});
+  }
+  await page.getByLabel('Language').selectOption({label: 'Slovenščina'});
+  assert.equal(await page.locator('html').getAttribute('lang'), 'sl');
+  await page.getByRole('button', {name: 'Naslednji dnevnik', exact: true}).waitFor();
+  assert.equal(await page.getByLabel('Znak *', {exact: true}).inputValue(), 'S59AAA');
+  // The address asks for a language of its own, whatever the browser's.
+  await page.goto(`${page.url()}?lang=en`);
+  await page.getByRole('button', {name: 'Make CBR', exact: true}).waitFor();
+});
+
+test('last year\'s entry fills the form as if typed and says what it filled; a file that is no entry is refused', async () => {
+  const page = await open();
+  const load = async (file) => {
+    const chooser = page.waitForEvent('filechooser');
+    await page.getByRole('button', {name: 'Naloži podatke iz prejšnje datoteke CBR', exact: true}).click();
+    await (await chooser).setFiles(file);
+  };
+  await load(golden('worked_example', 'log.txt'));
+  await page.getByRole('alertdialog', {name: 'Napaka'}).getByText('Datoteka log.txt ni datoteka CBR').waitFor();
+  await page.getByRole('button', {name: 'V redu'}).click();
+  assert.equal(await page.getByLabel('Znak *', {exact: true}).inputValue(), 'S5', 'nothing filled');
+  await load(golden('worked_example', 'S59AAA.cbr'));
+  assert.match(await page.locator('#status').innerText(),
+               /^Iz datoteke S59AAA\.cbr so vpisana polja: Znak, Contest, Licence-year, Kategorija, Ime, /);
+  assert.equal(await page.getByLabel('Kategorija *', {exact: true}).inputValue(), 'SINGLE-OP 80M LOW MIXED');
+  const download = page.waitForEvent('download');
+  await convert(page, golden('worked_example', 'log.txt'));
+  // The same entry, but for the contest's name, upper-cased as every field left is.
+  const lines = (file) => readFileSync(file, 'latin1').split('\r\n');
+  const written = lines(await (await download).path()), expected = lines(golden('worked_example', 'S59AAA.cbr'));
+  expected[3] = 'CONTEST: KV PRVENSTVO ZRS';
+  assert.deepEqual(written, expected);
 });
 
 test('a refused log is said in a box named for an error, nothing is downloaded, and the page takes the next log', async () => {
