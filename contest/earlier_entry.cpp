@@ -15,8 +15,8 @@ constexpr std::string_view kOurCreatedBy = "PELIKAN";
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool EqualsNoCase(std::string_view text, std::string_view upper) {
-  return text.size() == upper.size() && std::equal(text.begin(), text.end(), upper.begin(),
-                                                   [](char a, char b) { return UpperAscii(a) == b; });
+  return text.size() == upper.size() &&
+         std::equal(text.begin(), text.end(), upper.begin(), [](char a, char b) { return UpperAscii(a) == b; });
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view upper) {
@@ -27,7 +27,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view upper) {
 // become blanks first, as the form's single-line fields could not hold them.
 std::string ValueOf(std::string_view raw) {
   std::string value(raw);
-  std::replace_if(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
+  std::replace_if(
+      value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
   const std::size_t first = value.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   return value.substr(first, value.find_last_not_of(' ') - first + 1);
@@ -75,14 +76,10 @@ struct Taken {
   bool ours_only;
 };
 constexpr Taken kTaken[] = {
-    {"CALLSIGN", &ContestData::Callsign, false},
-    {"NAME", &ContestData::EntrantName, false},
-    {"CLUB", &ContestData::Club, false},
-    {"CONTEST", &ContestData::ContestName, true},
-    {"CATEGORY", &ContestData::Category, true},
-    {"CATEGORY-OVERLAY", &ContestData::CategoryOverlay, true},
-    {"TEAM", &ContestData::Team, true},
-    {"LICENCE-YEAR", &ContestData::LicenceYear, true},
+    {"CALLSIGN", &ContestData::Callsign, false}, {"NAME", &ContestData::EntrantName, false},
+    {"CLUB", &ContestData::Club, false},         {"CONTEST", &ContestData::ContestName, true},
+    {"CATEGORY", &ContestData::Category, true},  {"CATEGORY-OVERLAY", &ContestData::CategoryOverlay, true},
+    {"TEAM", &ContestData::Team, true},          {"LICENCE-YEAR", &ContestData::LicenceYear, true},
 };
 
 // The caption as a list names it, without the star.
@@ -178,7 +175,8 @@ std::string FilledMessage(const EarlierEntry& entry, std::string_view file_name,
     message = (english ? "Filled from " + name + ": " : "Iz datoteke " + name + " so vpisana polja: ") +
               FieldNames(entry, true, language) + ".";
     if (!entry.filled.all()) {
-      message += (english ? " Left as they were: " : " Ostala so, kot so bila: ") + FieldNames(entry, false, language) + ".";
+      message +=
+          (english ? " Left as they were: " : " Ostala so, kot so bila: ") + FieldNames(entry, false, language) + ".";
     }
   }
   if (!entry.ours) {

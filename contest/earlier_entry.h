@@ -24,7 +24,7 @@ inline constexpr std::size_t kEarlierEntryReadLimit = 1 << 20;
 
 // What an earlier entry's header gives.
 struct EarlierEntry {
-  ContestData data;  // as the file has them, in Windows-1250; unfilled fields empty
+  ContestData data;                           // as the file has them, in Windows-1250; unfilled fields empty
   std::bitset<kContestFields.size()> filled;  // by place in kContestFields
   bool ours = false;                          // our own entry (its CREATED-BY line)
 };

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
@@ -180,6 +181,8 @@ void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, c
 bool UseQtTexts(QCoreApplication& application, Language language) {
   // Qt's own texts are English.
   if (language == Language::kEnglish) return true;
+  // Dates and sizes in the file dialog as a Slovenian reads them.
+  QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
   auto* texts = new QTranslator(&application);
   if (texts->load(QStringLiteral(":/translations/qt_sl.qm")) && QCoreApplication::installTranslator(texts)) return true;
   delete texts;

@@ -70,7 +70,8 @@ void ShowTextFile(Desktop& desktop, QWidget* parent, const QString& title, const
 void OpenInTextEditor(Desktop& desktop, QWidget* parent, const QString& title, const QString& path, Language language);
 
 // Makes Qt's own texts, such as those of its file and print dialogs, speak
-// `language`, as the window does. Returns false where they cannot.
+// `language`, as the window does, and for Slovenian writes dates and sizes
+// the Slovenian way. Returns false where they cannot.
 bool UseQtTexts(QCoreApplication& application, Language language);
 
 }  // namespace pelikan

@@ -10,8 +10,8 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
-#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -24,7 +24,6 @@
 #include <optional>
 #include <utility>
 
-#include "contest/earlier_entry.h"
 #include "contest/fields.h"
 #include "contest/file_name.h"
 #include "contest/value_checks.h"
@@ -34,7 +33,6 @@
 #include "window/controls.h"
 #include "window/pelikan_icon.xpm"
 #include "window/result_list_model.h"
-#include "window/system_reason.h"
 #include "window/text_codec.h"
 
 namespace pelikan {
@@ -155,7 +153,7 @@ void Form1::Combo1Click(int index) { Combo1Change(index); }
 void Form1::UpdateMakeButton() {
   Command1->setEnabled(ReadyToMake(FieldsAsContestData()));
   // "Drop the log once the fields are filled" is no longer true.
-  if (Command1->isEnabled() && std::exchange(drop_refusal_shown_, false)) panel1_->clear();
+  if (Command1->isEnabled() && std::exchange(drop_refusal_shown_, false)) ShowStatus({});
 }
 
 void Form1::Text1GotFocus(int index) {
@@ -216,7 +214,7 @@ void Form1::StartRun(const QString& dropped_log) {
   } else {
     InputPath = dropped_log;
   }
-  panel1_->setText(QDir::toNativeSeparators(InputPath));
+  ShowStatus(QDir::toNativeSeparators(InputPath));
   // The QsoRegisters would be reset here: every conversion starts with
   // fresh ones of its own, so there is nothing left over to clear.
   // A failed run keeps the make button and the typed data, so the user can
@@ -246,86 +244,6 @@ bool Form1::FieldValuesAccepted() {
   return false;
 }
 
-QString Form1::DropRefusalText(const QMimeData* dropped) const {
-  int files = 0;
-  for (const QUrl& url : dropped->urls()) files += url.isLocalFile() ? 1 : 2;
-  const RunState run = !finished_                ? RunState::kOpen
-                       : written_file_.isEmpty() ? RunState::kCancelled
-                                                 : RunState::kFileMade;
-  return Utf8(DropMessage(RefuseDrop(Command1->isEnabled(), run, files), language_));
-}
-
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
-  const QString refusal = DropRefusalText(event->mimeData());
-  if (refusal.isEmpty()) {
-    event->acceptProposedAction();
-  } else {
-    ShowDropRefusal(refusal);
-    event->ignore();
-  }
-}
-
-void Form1::dropEvent(QDropEvent* event) {
-  if (!DropRefusalText(event->mimeData()).isEmpty()) return;
-  event->acceptProposedAction();
-  // Run once the drop is over: the run's dialogs must not stand inside the
-  // drag and drop.
-  const QString log = event->mimeData()->urls().front().toLocalFile();
-  QMetaObject::invokeMethod(
-      this, [this, log] { StartRun(log); }, Qt::QueuedConnection);
-}
-
-void Form1::ShowDropRefusal(const QString& text) {
-  panel1_->setText(text);
-  drop_refusal_shown_ = !Command1->isEnabled();
-}
-
-void Form1::ChooseInputFile() {
-  // Only an existing file can be confirmed; a cancel leaves InputPath empty.
-  const QString chosen = ChooseFile(dialog_filter_);
-  if (!chosen.isEmpty()) InputPath = chosen;
-}
-
-QString Form1::ChooseFile(const QString& filter) {
-  // Opens first in the user's home folder, then where the last file was:
-  // the logs of a contest and last year's entry usually stand together.
-  const QString chosen = desktop_.ChooseExistingFile(this, WordText(Word::kOpen), last_folder_, filter);
-  if (!chosen.isEmpty()) last_folder_ = QFileInfo(chosen).absolutePath();
-  return chosen;
-}
-
-void Form1::Command3Click() {
-  const QString path = ChooseFile(WordText(Word::kEntryFiles) + QStringLiteral(";;") + WordText(Word::kAllFiles));
-  if (path.isEmpty()) return;
-  const QString shown = QFileInfo(path).fileName();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    Warn(Utf8(CannotOpenMessage(QDir::toNativeSeparators(path).toStdString(),
-                                SystemReason(0, file.errorString(), language_).toStdString(), language_)));
-    return;
-  }
-  const QByteArray head = file.read(static_cast<qint64>(kEarlierEntryReadLimit));
-  const std::optional<EarlierEntry> entry = ReadEarlierEntry(std::string_view(head.constData(), head.size()));
-  if (!entry) {
-    Warn(Utf8(NotAnEntryMessage(shown.toStdString(), language_)));
-    return;
-  }
-  ContestData data = FieldsAsContestData();
-  FillFromEarlierEntry(*entry, data);
-  for (std::size_t i = 0; i < kContestFields.size(); ++i) {
-    const ContestField& field = kContestFields[i];
-    if (!entry->filled[i]) continue;
-    const QString text = FromCp1250(data.*field.value);
-    if (field.list) {
-      Combo1[field.index]->setEditText(text);
-    } else {
-      Text1[field.index]->setText(text);
-    }
-  }
-  panel1_->setText(Utf8(FilledMessage(*entry, shown.toStdString(), language_)));
-  drop_refusal_shown_ = false;
-}
-
 Form1::RunOutcome Form1::RunConversion(const ContestData& data, const std::string& file_name) {
   if (InputPath.isEmpty()) return RunOutcome::kNoInput;
   const QString cabrillo_path =
@@ -342,8 +260,7 @@ Form1::RunOutcome Form1::RunConversion(const ContestData& data, const std::strin
       Label2->setText(FromCp1250(result.processed_message));
       written_file_ = cabrillo_path;
       // The status bar is the one place that can say where the file went.
-      panel1_->setText(
-          Utf8(WrittenMessage(QDir::toNativeSeparators(written_file_).toStdString(), result.notes, language_)));
+      ShowStatus(Utf8(WrittenMessage(QDir::toNativeSeparators(written_file_).toStdString(), result.notes, language_)));
       // The summary and the claimed score close the list.
       List1->scrollToBottom();
     }
@@ -398,6 +315,12 @@ ContestData Form1::FieldsAsContestData() const {
     data.*field.value = ToCp1250(field.list ? Combo1[field.index]->currentText() : Text1[field.index]->text());
   }
   return data;
+}
+
+void Form1::ShowStatus(const QString& text) {
+  panel1_->setText(text);
+  // The whole text where the panel is too narrow for it.
+  panel1_->setToolTip(text);
 }
 
 void Form1::ShowResultList(ResultList lines) { result_list_->SetLines(std::move(lines)); }

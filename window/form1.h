@@ -136,6 +136,8 @@ class Form1 : public QWidget {
 
   ContestData FieldsAsContestData() const;
   void ShowResultList(ResultList lines);
+  // The status bar's first panel.
+  void ShowStatus(const QString& text);
   void Warn(const QString& text);
   // A word of contest/words.h in the window's language.
   QString WordText(Word word) const;

@@ -129,8 +129,14 @@ void Form1::CreateFields() {
     // more in this platform's font may use the frame up to its inner edge.
     const QRect drawn = Twips(2640, top + 120, kLabelWidths[k], 255);
     const int room = Frame1->width() - Frame1->contentsMargins().right() - drawn.left();
-    const int width = std::max(drawn.width(), std::min(label->sizeHint().width(), room));
-    label->setGeometry(drawn.left(), drawn.top(), width, drawn.height());
+    if (label->sizeHint().width() <= room) {
+      label->setGeometry(drawn.left(), drawn.top(), std::max(drawn.width(), label->sizeHint().width()), drawn.height());
+    } else {
+      // Longer still (an English caption): two lines, level with the box's middle.
+      label->setWordWrap(true);
+      const int height = label->heightForWidth(room);
+      label->setGeometry(drawn.left(), Px(top) + Px(375) / 2 - height / 2, room, height);
+    }
     Label1[field.label_index] = label;
   }
 }

@@ -425,10 +425,19 @@ TEST_F(WindowTest, CaptionsAreWholeAndTheListAndDropDownShowTheirText) {
   const QString longest = "SINGLE-OP-ASSISTED ALL BANDS HIGH POWER MIXED";
   Do("case", "", "", "layout");
   Write("category1.pod", longest.toLatin1());
+  // In English, a caption too long for one line takes two.
+  Do("open", "english", "", "");
+  for (QLabel* label : form_->findChildren<QLabel*>(QRegularExpression("^Label1"))) {
+    const bool whole = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                         : label->width() >= label->sizeHint().width();
+    EXPECT_TRUE(whole && label->geometry().right() < form_->findChild<QWidget*>("Frame1")->width())
+        << label->text().toStdString();
+  }
   Do("open", "", "", "");
   EXPECT_FALSE(form_->windowIcon().isNull());
   for (QLabel* label : form_->findChildren<QLabel*>(QRegularExpression("^Label1"))) {
     EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    EXPECT_FALSE(label->wordWrap());
   }
   EXPECT_EQ(List()->fontMetrics().horizontalAdvance("iiii  "), List()->fontMetrics().horizontalAdvance("MMMM--"));
   // The frame's own border, in the palette's colour for lines, and its caption in dark text above it.
