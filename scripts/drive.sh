@@ -6,8 +6,9 @@
 # prints and leaves with KONEC. Checks that the failed run wrote nothing and
 # kept the window ready, the written file, and the own viewer that the print
 # button opens: its editor button starts the desktop's text application, and
-# not one that runs in a terminal. Saves pictures of the dialog, the
-# finished window and the own viewer.
+# not one that runs in a terminal. Then the same run in English, the form
+# filled from the entry just written. Saves pictures of the dialog, the
+# finished window, the own viewer and the English window so filled.
 # Usage: scripts/drive.sh [PICTURE_FOLDER]   (default: docs)
 # Needs a built program (scripts/build.sh); PELIKAN_BUILD names another
 # build folder than build/. Exits non-zero when any step or check fails.
@@ -68,6 +69,7 @@ default_text_application stub-viewer.desktop
 
 # Qt's own file dialog and fonts, whatever desktop the caller runs.
 env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u XDG_DATA_DIRS -u XDG_CONFIG_DIRS \
+  -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
   HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
   XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
   PELIKAN_VIEWER_LOG="$work/viewer.log" QT_QPA_PLATFORMTHEME=generic \
@@ -190,5 +192,46 @@ done
 kill -0 "$pid" 2>/dev/null && fail "KONEC did not end the program"
 wait "$pid" || fail "the program ended with an error"
 pid=
-echo "drive: a refused log, a conversion, printing and KONEC went through;" \
-  "pictures in $shots/file-dialog.png, $shots/finished.png and $shots/viewer.png"
+
+# Again in English, the station data filled from the entry just written as
+# from last year's: the same log gives the same file.
+mv "$work/program/S57AB.cbr" "$work/home/last-year.cbr"
+env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u XDG_DATA_DIRS -u XDG_CONFIG_DIRS \
+  -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_GB.UTF-8 \
+  HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+  XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORMTHEME=generic \
+  "$work/program/pelikan" &
+pid=$!
+window=$(xdotool search --sync --onlyvisible --name '^Pelikan Write' | head -n 1)
+xdotool windowfocus --sync "$window"
+sleep 0.5
+# "Load the data from an earlier CBR file", under the list.
+xdotool mousemove --window "$window" 440 520 click 1
+dialog=$(await_window '^Open')
+sleep 0.5
+xdotool type --delay 20 last-year.cbr
+xdotool key Return
+sleep 0.5
+shoot "$window" "$shots/window-earlier-entry.png"
+xdotool mousemove --window "$window" 108 476 click 1
+choose_english() {
+  await_window '^Open' >/dev/null
+  sleep 0.5
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+}
+choose_english contest.log
+for _ in $(seq 50); do
+  [ -f "$work/program/S57AB.cbr" ] && break
+  sleep 0.1
+done
+# The refused run padded the callsign field, so the first file's CALLSIGN
+# line ends in a blank, which a header's value is read without.
+cmp -s <(sed 's/^CALLSIGN: S57AB \r$/CALLSIGN: S57AB\r/' "$work/home/last-year.cbr") "$work/program/S57AB.cbr" ||
+  fail "the English run's file differs"
+xdotool mousemove --window "$window" 108 476 click 1
+wait "$pid" || fail "the program ended with an error"
+pid=
+echo "drive: a refused log, a conversion, printing and KONEC went through, and the same run in English" \
+  "from the data of the earlier entry; pictures in $shots/file-dialog.png, $shots/finished.png," \
+  "$shots/viewer.png and $shots/window-earlier-entry.png"

@@ -112,8 +112,8 @@ class Page {
     $('make').textContent = this.finished ? words.nextLog : words.make;
   }
 
-  fillList(datalist, entries) {
-    datalist.replaceChildren(...entries.map((entry) => Object.assign(document.createElement('option'), {value: entry})));
+  fillList(list, entries) {
+    list.replaceChildren(...entries.map((entry) => Object.assign(document.createElement('option'), {value: entry})));
   }
 
   values() { return this.controls.map((control) => control.value); }
@@ -287,8 +287,7 @@ class Page {
     $('save-as').hidden = !window.showSaveFilePicker;
   }
 
-  // The next log, with the station data kept; or, from "clear", a fresh
-  // form as well.
+  // The next log, with the station data kept; or, from "clear", a fresh form as well.
   startOver(clearForm) {
     if (clearForm) this.fresh();
     this.showList(0);
@@ -342,6 +341,7 @@ class Page {
     $('list-text').textContent = '';
     (window.requestIdleCallback ?? setTimeout)(() => {
       if (this.lines === count) $('list-text').textContent = this.text(0, count);
+      performance.mark('pelikan-list-text');  // for bench/page.mjs
     });
   }
   drawList() {
