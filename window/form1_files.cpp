@@ -78,7 +78,7 @@ void Form1::Command3Click() {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     Warn(FromUtf8(CannotOpenMessage(QDir::toNativeSeparators(path).toStdString(),
-                                SystemReason(0, file.errorString(), language_).toStdString(), language_)));
+                                    SystemReason(0, file.errorString(), language_).toStdString(), language_)));
     return;
   }
   const QByteArray head = file.read(static_cast<qint64>(kEarlierEntryReadLimit));
