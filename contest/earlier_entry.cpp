@@ -58,7 +58,7 @@ std::vector<HeaderLine> HeaderLines(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
     const std::string_view line = text.substr(at, end - at);
-    at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    at = end + 1;  // the LF of a CR LF is an empty line, skipped below
     const std::size_t colon = line.find(':');
     if (colon == std::string_view::npos) continue;
     std::string_view tag = line.substr(0, colon);

@@ -7,6 +7,7 @@
 
 #include "engine/adif_reader.h"
 #include "engine/log_format.h"
+#include "engine/log_notes.h"
 #include "engine/log_record.h"
 #include "engine/log_text.h"
 
@@ -56,7 +57,21 @@ TEST(RulesTest, KhzOfMhz) {
     bool beyond = true;
     EXPECT_EQ(KhzOfMhz(mhz, beyond), khz) << mhz;
     EXPECT_EQ(khz != 0 && OnTheBand(khz, beyond), on_the_band) << mhz;
+    EXPECT_FALSE(khz == 0 && beyond) << mhz << ": no number is beyond the band";
   }
+}
+
+// The date and time a checker takes in a QSO line.
+TEST(RulesTest, QsoDateAndTime) {
+  const std::pair<std::string_view, bool> dates[] = {
+      {"2026-03-01", true},  {"2000-02-29", true},  {"2004-02-29", true},  {"1900-02-29", false},
+      {"2026-02-29", false}, {"2026-13-01", false}, {"2026-03-00", false}, {"X026-03-01", false},
+      {"20X6-03-01", false}, {"2026/03/01", false}, {"26-03-01", false},   {"2026-03-1", false},
+  };
+  for (const auto& [date, valid] : dates) EXPECT_EQ(IsIsoDate(date), valid) << date;
+  const std::pair<std::string_view, bool> times[] = {{"0000", true},  {"2359", true},  {"2400", false},
+                                                     {"0960", false}, {"06:1", false}, {"601", false}};
+  for (const auto& [time, valid] : times) EXPECT_EQ(IsHhmm(time), valid) << time;
 }
 
 // Lines counted as ForEachLine ends them, however far a reader jumps.

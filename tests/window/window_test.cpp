@@ -64,7 +64,7 @@ class FakeDesktop : public Desktop {
     done(start_succeeds);
   }
   // The own viewer, shown for real (the last one only): its title, what it shows, and whether it is
-  // on screen, read-only in a fixed font, 80 columns wide, with its print button focused, and the one
+  // on screen, read-only in a fixed font, unwrapped, 80 columns wide, with its print button focused, and the one
   // before it gone once closed.
   void ShowText(QWidget* parent, const QString& title, const QString& text, std::function<void()> edit,
                 Language language) override {
@@ -78,7 +78,8 @@ class FakeDesktop : public Desktop {
     const bool wide = view->width() >= metrics.horizontalAdvance(QString(80, u'M'));
     const QWidget* focused = view->window()->focusWidget();
     const bool ready = focused && focused->objectName() == "ViewerPrint";
-    const bool ok = view->isVisible() && view->isReadOnly() && fixed && wide && ready && freed;
+    const bool unwrapped = view->lineWrapMode() == QPlainTextEdit::NoWrap;
+    const bool ok = view->isVisible() && view->isReadOnly() && unwrapped && fixed && wide && ready && freed;
     shown << title << view->toPlainText() << (ok ? "ok" : "?");
   }
   void Warn(QWidget*, const QString&, const QString& text) override { warnings << text; }
