@@ -18,6 +18,12 @@ namespace pelikan {
 std::optional<ConversionFailure> ReadLog(const std::filesystem::path& log_path, FileSystem& fs, std::string& log,
                                          std::size_t max_bytes = kMaxLogBytes);
 
+// The first `max_bytes` of the file at `path` into `head`, as ReadLog reads
+// (only a regular file, opened without blocking), the rest left unread: an
+// earlier entry's header stands at its start.
+std::optional<ConversionFailure> ReadHead(const std::filesystem::path& path, FileSystem& fs, std::string& head,
+                                          std::size_t max_bytes);
+
 // A failure of `kind` on the log, with the system's words for `error` (none
 // for 0).
 ConversionFailure LogFailure(FailureKind kind, const std::filesystem::path& log_path, int error);

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "contest/earlier_entry.h"
+#include "engine/log_reader.h"
 #include "engine/messages.h"
 #include "window/controls.h"
 #include "window/form1.h"
@@ -75,14 +76,18 @@ void Form1::Command3Click() {
   const QString path = ChooseFile(WordText(Word::kEntryFiles) + QStringLiteral(";;") + WordText(Word::kAllFiles));
   if (path.isEmpty()) return;
   const QString shown = QFileInfo(path).fileName();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    Warn(FromUtf8(CannotOpenMessage(QDir::toNativeSeparators(path).toStdString(),
-                                    SystemReason(0, file.errorString(), language_).toStdString(), language_)));
+  // Through the engine's reader, as a log is read: a FIFO chosen by mistake
+  // would otherwise stall the window.
+  std::string head;
+  if (const std::optional<ConversionFailure> failure =
+          ReadHead(QFile::encodeName(path).toStdString(), file_system_, head, kEarlierEntryReadLimit)) {
+    const QString reason = failure->kind == FailureKind::kLogNotAFile
+                               ? FromUtf8(NotAFileReason(language_))
+                               : SystemReason(failure->error, QString::fromStdString(failure->reason), language_);
+    Warn(FromUtf8(CannotOpenMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), language_)));
     return;
   }
-  const QByteArray head = file.read(static_cast<qint64>(kEarlierEntryReadLimit));
-  const std::optional<EarlierEntry> entry = ReadEarlierEntry(std::string_view(head.constData(), head.size()));
+  const std::optional<EarlierEntry> entry = ReadEarlierEntry(head);
   if (!entry) {
     Warn(FromUtf8(NotAnEntryMessage(shown.toStdString(), language_)));
     return;

@@ -15,8 +15,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <new>
+#include <tuple>
 
 #include "engine/convert_log.h"
+#include "engine/log_reader.h"
 
 namespace pelikan {
 namespace {
@@ -230,6 +232,30 @@ TEST(ConversionTest, SizeAndTheLogItself) {
     EXPECT_TRUE(result.processed_message.empty());
     EXPECT_EQ(ReadFile(dir / "S5.cbr"), kLog) << log;
   }
+}
+
+// The start of a file, however large it is, or claims to be; a FIFO is
+// refused at once, never waited on.
+TEST(ConversionTest, HeadOfAFile) {
+  TempDir dir;
+  WriteFile(dir / "entry.cbr", "START-OF-LOG: 3.0\r\nNAME: Ana\r\n");
+  ASSERT_EQ(::mkfifo((dir / "fifo.cbr").c_str(), 0600), 0);
+  FileSystem disk;
+  FaultyDisk claims_small(Step::kShortReads, true, 4, 3), claims_large(Step::kShortReads, true, 1 << 30, 5);
+  const std::tuple<const char*, FileSystem*, std::size_t, std::string> rows[] = {
+      {"entry.cbr", &disk, 1 << 20, "START-OF-LOG: 3.0\r\nNAME: Ana\r\n"},
+      {"entry.cbr", &disk, 12, "START-OF-LOG"},
+      {"entry.cbr", &claims_small, 12, "START-OF-LOG"},
+      {"entry.cbr", &claims_large, 14, "START-OF-LOG: "},
+      {"entry.cbr", &claims_large, 1 << 20, "START-OF-LOG: 3.0\r\nNAME: Ana\r\n"},
+  };
+  for (const auto& [name, fs, max_bytes, head] : rows) {
+    std::string read;
+    EXPECT_FALSE(ReadHead(dir / name, *fs, read, max_bytes).has_value()) << max_bytes;
+    EXPECT_EQ(read, head) << max_bytes;
+  }
+  std::string read;
+  EXPECT_EQ(ReadHead(dir / "fifo.cbr", disk, read, 100).value_or(ConversionFailure{}).kind, FailureKind::kLogNotAFile);
 }
 
 }  // namespace
