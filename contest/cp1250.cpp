@@ -201,4 +201,14 @@ std::size_t SkipAscii(std::string_view text, std::size_t i) {
   return i;
 }
 
+bool StartsWithNoCase(std::string_view text, std::string_view upper) {
+  const auto upper_cased = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  return text.size() >= upper.size() &&
+         std::equal(upper.begin(), upper.end(), text.begin(), [&](char u, char t) { return u == upper_cased(t); });
+}
+
+bool EqualsNoCase(std::string_view text, std::string_view upper) {
+  return text.size() == upper.size() && StartsWithNoCase(text, upper);
+}
+
 }  // namespace pelikan

@@ -62,6 +62,11 @@ std::size_t Utf8SequenceLength(std::string_view text);
 // conversion takes a fifth more instructions).
 std::size_t SkipAscii(std::string_view text, std::size_t i);
 
+// Whether `text` begins with, or is, `upper` (capitals), letter case aside:
+// the tags and names of ADIF and Cabrillo files, which are ASCII.
+bool StartsWithNoCase(std::string_view text, std::string_view upper);
+bool EqualsNoCase(std::string_view text, std::string_view upper);
+
 }  // namespace pelikan
 
 #endif  // PELIKAN_CONTEST_CP1250_H_

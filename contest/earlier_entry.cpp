@@ -12,17 +12,6 @@ namespace {
 
 constexpr std::string_view kOurCreatedBy = "PELIKAN";
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool EqualsNoCase(std::string_view text, std::string_view upper) {
-  return text.size() == upper.size() &&
-         std::equal(text.begin(), text.end(), upper.begin(), [](char a, char b) { return UpperAscii(a) == b; });
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view upper) {
-  return text.size() >= upper.size() && EqualsNoCase(text.substr(0, upper.size()), upper);
-}
-
 // A value without the blanks around it; tabs and other control characters
 // become blanks first, as the form's single-line fields could not hold them.
 std::string ValueOf(std::string_view raw) {

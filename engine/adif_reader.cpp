@@ -101,10 +101,6 @@ Field FieldOf(const NameKey& key) {
   return static_cast<Field>(std::find(kFieldKeys.begin(), kFieldKeys.end(), key) - kFieldKeys.begin());
 }
 
-bool EqualsNoCase(std::string_view text, std::string_view upper) {
-  return text.size() == upper.size() && StartsWithNoCase(text, upper);
-}
-
 // `value` without the blanks around it (tabs and line breaks are blanks by now).
 std::string_view Trimmed(std::string_view value) {
   const std::size_t first = value.find_first_not_of(' ');

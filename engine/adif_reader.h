@@ -10,7 +10,7 @@
 
 namespace pelikan {
 
-// Reads an ADIF log in the .adi form of the ADIF 3 specification. A file
+// Reads an ADIF log in its .adi text form (ADIF 3). A file
 // that does not start with "<" opens with a header of free text, which ends
 // at <EOH>; one that starts with "<" may have a header of fields, ended the
 // same way. Then come records of fields <NAME:LENGTH> or

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <utility>
 
+#include "contest/cp1250.h"
+
 namespace pelikan {
 namespace {
-
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Whether `log` holds the tag `tag` ("<EOR>"), letter case aside. Logs of
 // other kinds rarely hold a "<" at all, so memchr does most of the looking.
@@ -21,11 +21,6 @@ bool HoldsTag(std::string_view log, std::string_view tag) {
 }
 
 }  // namespace
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) { return a == AsciiUpper(b); });
-}
 
 std::string_view WithoutByteOrderMark(std::string_view log) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";

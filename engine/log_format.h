@@ -31,9 +31,6 @@ LogFormat DetectLogFormat(std::string_view log);
 // DOCX and XLSX) or "OLE" (DOC, XLS); nothing for any other file.
 std::optional<std::string_view> BinaryDocumentKind(std::string_view log);
 
-// Whether `text` begins with `prefix`, letter case aside (ASCII).
-bool StartsWithNoCase(std::string_view text, std::string_view prefix);
-
 }  // namespace pelikan
 
 #endif  // PELIKAN_ENGINE_LOG_FORMAT_H_
